@@ -1,0 +1,130 @@
+#include "platform/drawingsurface.h"
+
+#include "platform/sunkenborder.h"
+
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+namespace platform {
+
+class DrawingSurface::Canvas : public QWidget {
+public:
+    explicit Canvas(DrawingSurface* surface) : QWidget(surface), m_surface(surface) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        m_surface->ensureImage();
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), m_surface->m_image);
+    }
+
+private:
+    DrawingSurface* m_surface;
+};
+
+DrawingSurface::DrawingSurface(QWidget* parent)
+    : QWidget(parent), m_canvas(new Canvas(this)), m_backColor(palette().color(QPalette::Button)),
+      m_foreColor(palette().color(QPalette::ButtonText)) {}
+
+QWidget* DrawingSurface::canvas() const {
+    return m_canvas;
+}
+
+void DrawingSurface::setScale(double scaleWidth, double scaleHeight) {
+    m_scaleWidth = scaleWidth;
+    m_scaleHeight = scaleHeight;
+}
+
+void DrawingSurface::setBackColor(const QColor& colour) {
+    m_backColor = colour;
+    cls();
+}
+
+void DrawingSurface::setForeColor(const QColor& colour) {
+    m_foreColor = colour;
+}
+
+void DrawingSurface::setCurrent(double x, double y) {
+    m_currentX = x;
+    m_currentY = y;
+}
+
+QPoint DrawingSurface::toPixels(QPointF point) const {
+    return QPoint(static_cast<int>(std::lround(point.x() * m_canvas->width() / m_scaleWidth)),
+                  static_cast<int>(std::lround(point.y() * m_canvas->height() / m_scaleHeight)));
+}
+
+void DrawingSurface::line(QPointF from, QPointF to, const QColor& colour) {
+    ensureImage();
+    QPainter painter(&m_image);
+    painter.setPen(QPen(colour, 0));
+    painter.drawLine(toPixels(from), toPixels(to));
+    m_canvas->update();
+}
+
+void DrawingSurface::box(QPointF corner, QPointF opposite, const QColor& colour) {
+    ensureImage();
+    QPainter painter(&m_image);
+    painter.setPen(QPen(colour, 0));
+    painter.setBrush(colour);
+    painter.drawRect(QRect(toPixels(corner), toPixels(opposite)).normalized());
+    m_canvas->update();
+}
+
+void DrawingSurface::print(const QString& text) {
+    ensureImage();
+    const QFontMetrics metrics(font());
+    if (!text.isEmpty()) {
+        QPainter painter(&m_image);
+        painter.setFont(font());
+        painter.setPen(m_foreColor);
+        const QPoint topLeft = toPixels({m_currentX, m_currentY});
+        painter.drawText(
+            QRect(topLeft, QSize(metrics.horizontalAdvance(text) + 1, metrics.height())),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+        m_canvas->update();
+    }
+    m_currentX = 0.0;
+    m_currentY += metrics.height() * m_scaleHeight / m_canvas->height();
+}
+
+void DrawingSurface::cls() {
+    m_image = QImage();
+    ensureImage();
+    m_currentX = 0.0;
+    m_currentY = 0.0;
+    m_canvas->update();
+}
+
+void DrawingSurface::ensureImage() {
+    const qreal dpr = window()->windowHandle() ? window()->windowHandle()->devicePixelRatio()
+                                               : devicePixelRatioF();
+    const QSize size = m_canvas->size() * dpr;
+    if (m_image.size() == size && m_image.devicePixelRatio() == dpr)
+        return;
+    QImage grown(size, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(dpr);
+    grown.fill(m_backColor);
+    if (!m_image.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(QPoint(0, 0), m_image);
+    }
+    m_image = grown;
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawSunkenBorder(painter, rect());
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent*) {
+    m_canvas->setGeometry(rect().adjusted(sunkenBorderWidth, sunkenBorderWidth, -sunkenBorderWidth,
+                                          -sunkenBorderWidth));
+    ensureImage();
+}
+
+} // namespace platform

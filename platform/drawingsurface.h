@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+namespace platform {
+
+// A picture box: a sunken border around a canvas that keeps what is drawn
+// on it in an image of its own, so covering and uncovering never loses it.
+// Drawing uses a user scale whose origin is the canvas's top-left corner.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingSurface(QWidget* parent);
+
+    void setScale(double scaleWidth, double scaleHeight);
+    void setBackColor(const QColor& colour);
+    void setForeColor(const QColor& colour);
+    QColor foreColor() const { return m_foreColor; }
+
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+    void setCurrent(double x, double y);
+    void setCurrentX(double x) { m_currentX = x; }
+    void setCurrentY(double y) { m_currentY = y; }
+
+    void line(QPointF from, QPointF to, const QColor& colour);
+    void box(QPointF corner, QPointF opposite, const QColor& colour);
+    // Prints text with its top-left corner at the text position, then moves
+    // the position to the start of the next line.
+    void print(const QString& text = {});
+    // Clears to the background and moves the text position to (0, 0).
+    void cls();
+
+    // The canvas inside the border: child pictures live on it, clipped by it.
+    QWidget* canvas() const;
+    // Canvas pixel of a point in the user scale.
+    QPoint toPixels(QPointF point) const;
+    // What the canvas shows, in device pixels.
+    const QImage& image() const { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class Canvas;
+    void ensureImage();
+
+    Canvas* m_canvas;
+    QImage m_image;
+    double m_scaleWidth = 1.0;
+    double m_scaleHeight = 1.0;
+    double m_currentX = 0.0;
+    double m_currentY = 0.0;
+    QColor m_backColor;
+    QColor m_foreColor;
+};
+
+} // namespace platform

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace platform {
+
+// Seconds since midnight with the fraction of a second, in single precision.
+// Under a VirtualTime it follows the virtual clock.
+float timeOfDay();
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace platform {
+
+// A top-level window of the program with a fixed client area. activate()
+// runs when the window is first shown and each time it becomes the
+// program's active window after another window of the program was; leaving
+// for another application and coming back is not an activation.
+class Window : public QWidget {
+    Q_OBJECT
+public:
+    Window(const QString& caption, QSize clientSize);
+    ~Window() override;
+
+    // Shows the window, or brings it to the front if it is open.
+    void showAndRaise();
+
+protected:
+    virtual void activate() = 0;
+    bool event(QEvent* event) override;
+
+private:
+    void becameActive();
+    bool m_shown = false;
+};
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#include "walk/formats.h"
+
+#include <cmath>
+
+namespace walk {
+
+QString decimal(int value) {
+    return QString::number(value);
+}
+
+QString tenths(double value) {
+    const long long inTenths = std::llround(std::fabs(value) * 10.0); // halves away from zero
+    const long long whole = inTenths / 10;
+    QString text = (value < 0 && inTenths != 0) ? QStringLiteral("-") : QString();
+    if (whole != 0)
+        text += QString::number(whole);
+    return text + QLatin1Char('.') + QString::number(inTenths % 10);
+}
+
+} // namespace walk

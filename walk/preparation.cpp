@@ -1,0 +1,18 @@
+#include "walk/formats.h"
+#include "walk/walk.h"
+
+namespace walk {
+
+void Walk::command2Click() {
+    x = 15;
+    y = 15;
+    caunt = 0;
+    m_panel.moveMarker(x, y);
+    m_panel.setCaption(Readout::Label2, decimal(shownX()));
+    m_panel.setCaption(Readout::Label4, decimal(shownY()));
+    m_panel.setCaption(Readout::Label6, decimal(caunt));
+    m_panel.setEnabled(Switch::Command1, true);
+    m_panel.setEnabled(Switch::Command2, false);
+}
+
+} // namespace walk
