@@ -27,8 +27,9 @@ public:
     // the way, in the order of their deadlines.
     void advance(qint64 ms);
 
-    // Delivers one tick of the timer now, as a late message would arrive.
-    void deliverNow(Timer& timer);
+    // Holds the timer's next tick back by ms, as a busy machine would; it
+    // keeps its cadence from there.
+    void delay(Timer& timer, qint64 ms);
 
 private:
     friend class Timer;
