@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -71,7 +72,12 @@ void DrawingSurface::box(QPointF corner, QPointF opposite, const QColor& colour)
     QPainter painter(&m_image);
     painter.setPen(QPen(colour, 0));
     painter.setBrush(colour);
-    painter.drawRect(QRect(toPixels(corner), toPixels(opposite)).normalized());
+    const QPoint a = toPixels(corner);
+    const QPoint b = toPixels(opposite);
+    // Both corners' pixels belong to the box: an outlined rectangle covers
+    // one pixel more than its size across and down.
+    const QPoint topLeft(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+    painter.drawRect(QRect(topLeft, QSize(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()))));
     m_canvas->update();
 }
 
