@@ -28,47 +28,14 @@ void Form1::activate() {
 }
 
 QWidget* Form1::control(walk::Switch which) const {
-    using walk::Switch;
-    switch (which) {
-    case Switch::Command1:
-        return Command1;
-    case Switch::Command2:
-        return Command2;
-    case Switch::Command3:
-        return Command3;
-    case Switch::Command4:
-        return Command4;
-    case Switch::Command5:
-        return Command5;
-    case Switch::Command6:
-        return Command6;
-    case Switch::Command7:
-        return Command7;
-    case Switch::Command8:
-        return Command8;
-    case Switch::Option1:
-        return Option1;
-    case Switch::Option2:
-        return Option2;
-    }
-    return nullptr;
+    const std::array<QWidget*, 10> controls{Command1, Command2, Command3, Command4, Command5,
+                                            Command6, Command7, Command8, Option1,  Option2};
+    return controls.at(static_cast<std::size_t>(which));
 }
 
 platform::Label* Form1::readout(walk::Readout which) const {
-    using walk::Readout;
-    switch (which) {
-    case Readout::Label2:
-        return Label2;
-    case Readout::Label4:
-        return Label4;
-    case Readout::Label6:
-        return Label6;
-    case Readout::Label72:
-        return Label72;
-    case Readout::Label74:
-        return Label74;
-    }
-    return nullptr;
+    const std::array<platform::Label*, 5> readouts{Label2, Label4, Label6, Label72, Label74};
+    return readouts.at(static_cast<std::size_t>(which));
 }
 
 void Form1::setEnabled(walk::Switch which, bool on) {

@@ -1,5 +1,6 @@
 #include "fakepanel.h"
 #include "walk/bins.h"
+#include "walk/move.h"
 #include "walk/walk.h"
 
 #include "platform/random.h"
@@ -106,48 +107,16 @@ Fit chiSquare(const std::vector<double>& observed, const std::vector<double>& ex
     return fit;
 }
 
-// One step from stored position `at` in direction a, blocked where the walk blocks it. In linear
-// movement "up" and "down" move along x but keep y's walls, which never stop them since y stays
-// at 15: only "right" and "left" are held at x = 30 and x = 1.
-Point stepFrom(Point at, int a, bool plane) {
-    auto [x, y] = at;
-    switch (a) {
-    case 1:
-        if (x < 30)
-            ++x;
-        break;
-    case 2:
-        if (y > 1) {
-            if (plane)
-                --y;
-            else
-                ++x;
-        }
-        break;
-    case 3:
-        if (x > 1)
-            --x;
-        break;
-    case 4:
-        if (y < 30) {
-            if (plane)
-                ++y;
-            else
-                --x;
-        }
-        break;
-    }
-    return {x, y};
-}
-
 // The exact chance of every shown end point (X, Y) of a trial, every direction equally likely.
 std::map<Point, double> exactEnds(bool plane) {
     std::map<Point, double> at{{{15, 15}, 1.0}};
     for (int step = 0; step < stepsPerTrial; ++step) {
         std::map<Point, double> next;
         for (const auto& [point, chance] : at)
-            for (int a = 1; a <= 4; ++a)
-                next[stepFrom(point, a, plane)] += chance / 4.0;
+            for (int a = 1; a <= 4; ++a) {
+                const walk::Position to = walk::moved({point.first, point.second}, a, plane);
+                next[{to.x, to.y}] += chance / 4.0;
+            }
         at = std::move(next);
     }
     std::map<Point, double> shown;

@@ -1,4 +1,5 @@
 #include "walk/formats.h"
+#include "walk/move.h"
 #include "walk/walk.h"
 
 #include "platform/random.h"
@@ -15,33 +16,9 @@ void Walk::step() {
     const float r = platform::rnd();
     a = static_cast<std::int16_t>(std::floor(r * 4.0f) + 1);
 
-    const bool planeMode = plane();
-    switch (a) {
-    case 1:
-        if (x < 30)
-            ++x;
-        break;
-    case 2:
-        if (y > 1) {
-            if (planeMode)
-                --y;
-            else
-                ++x;
-        }
-        break;
-    case 3:
-        if (x > 1)
-            --x;
-        break;
-    case 4:
-        if (y < 30) {
-            if (planeMode)
-                ++y;
-            else
-                --x;
-        }
-        break;
-    }
+    const Position to = moved({x, y}, a, plane());
+    x = static_cast<std::int16_t>(to.x);
+    y = static_cast<std::int16_t>(to.y);
 
     m_panel.moveMarker(x, y);
     m_panel.setCaption(Readout::Label2, decimal(shownX()));
