@@ -139,9 +139,7 @@ void TestDriver::startAfterStopNumbersOn() {
     e.time.advance(10000);
     e.walk.command6Click();
     // Armed from Stopped: only the selected mode stays enabled.
-    QCOMPARE(flags(e.panel, e.walk), QStringLiteral("00000010"
-                                                    "10"
-                                                    "01"));
+    QCOMPARE(flags(e.panel, e.walk), QStringLiteral("00000010 10 01"));
     e.time.advance(4000);
     QCOMPARE(e.walk.ct, 21);
     QCOMPARE(e.panel.caption(Readout::Label72), QStringLiteral("21"));
