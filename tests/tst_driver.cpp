@@ -30,6 +30,13 @@ struct Experiment {
             n += !panel.cell(Row::kr, t).isEmpty();
         return n;
     }
+    // Trials counted in any freq counter.
+    static double counted() {
+        double n = 0;
+        for (float f : Module1::freq)
+            n += f;
+        return n;
+    }
     double meanOfRecorded() const {
         double sum = 0;
         int n = 0;
@@ -109,10 +116,7 @@ void TestDriver::modeChosenWhileArmed() {
         QCOMPARE(e.panel.cell(Row::yz, t), QStringLiteral("0"));
         withinBars += std::abs(e.panel.cell(Row::xz, t).toInt()) <= 15;
     }
-    double counted = 0;
-    for (float f : Module1::freq)
-        counted += f;
-    QCOMPARE(counted, double(withinBars));
+    QCOMPARE(e.counted(), double(withinBars));
 }
 
 void TestDriver::stopMidTrialStillRecords() {
@@ -167,10 +171,7 @@ void TestDriver::wholeExperiment() {
     QCOMPARE(e.state(), completePlane);
     QCOMPARE(e.walk.ct, 51);
 
-    double counted = 0;
-    for (float f : Module1::freq)
-        counted += f;
-    QVERIFY(counted >= 50); // only (15, 15) counts nowhere
+    QVERIFY(e.counted() >= 50); // only (15, 15) counts nowhere
 }
 
 void TestDriver::stopAfterTheLastTrial() {

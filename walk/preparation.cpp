@@ -7,9 +7,7 @@ void Walk::command2Click() {
     x = 15;
     y = 15;
     caunt = 0;
-    m_panel.moveMarker(x, y);
-    m_panel.setCaption(Readout::Label2, decimal(shownX()));
-    m_panel.setCaption(Readout::Label4, decimal(shownY()));
+    showPosition();
     m_panel.setCaption(Readout::Label6, decimal(caunt));
     m_panel.setEnabled(Switch::Command1, true);
     m_panel.setEnabled(Switch::Command2, false);

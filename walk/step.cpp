@@ -20,9 +20,7 @@ void Walk::step() {
     x = static_cast<std::int16_t>(to.x);
     y = static_cast<std::int16_t>(to.y);
 
-    m_panel.moveMarker(x, y);
-    m_panel.setCaption(Readout::Label2, decimal(shownX()));
-    m_panel.setCaption(Readout::Label4, decimal(shownY()));
+    showPosition();
     m_panel.setCaption(Readout::Label6, decimal(caunt + 1));
     ++caunt;
 }

@@ -20,9 +20,7 @@ void Walk::load() {
 }
 
 void Walk::showActivated() {
-    m_panel.moveMarker(x, y);
-    m_panel.setCaption(Readout::Label2, decimal(shownX()));
-    m_panel.setCaption(Readout::Label4, decimal(shownY()));
+    showPosition();
     m_panel.setCaption(Readout::Label6, decimal(caunt));
     m_panel.setCaption(Readout::Label72, decimal(ct));
     // A trial that is walking goes on to be recorded, and while the
@@ -31,6 +29,12 @@ void Walk::showActivated() {
     m_panel.setEnabled(Switch::Command5, false);
     if (!Timer2.isEnabled())
         m_panel.setEnabled(Switch::Command7, false);
+}
+
+void Walk::showPosition() {
+    m_panel.moveMarker(x, y);
+    m_panel.setCaption(Readout::Label2, decimal(shownX()));
+    m_panel.setCaption(Readout::Label4, decimal(shownY()));
 }
 
 void Walk::timer1Tick() {

@@ -47,7 +47,8 @@ private:
     void step();
     void record();
     bool plane() const { return m_panel.planeMovement(); }
-    void lockMode(); // disables the option button that is not selected
+    void lockMode();     // disables the option button that is not selected
+    void showPosition(); // the marker and the x and y read-outs follow the walker
 
     Panel& m_panel;
 };
