@@ -1,0 +1,123 @@
+#include "platform/multimediacontrol.h"
+
+#include "platform/audiosinkoutput.h"
+#include "platform/wavfile.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+QAudioFormat::SampleFormat sampleFormat(WavFile::Sample sample) {
+    switch (sample) {
+    case WavFile::Sample::UInt8:
+        return QAudioFormat::UInt8;
+    case WavFile::Sample::Int16:
+        return QAudioFormat::Int16;
+    case WavFile::Sample::Int32:
+        return QAudioFormat::Int32;
+    case WavFile::Sample::Float32:
+        return QAudioFormat::Float;
+    }
+    return QAudioFormat::Unknown;
+}
+
+// The file's bytes, or why they cannot be had. Only regular files are read:
+// a pipe or a device of that name would block or never end.
+std::optional<QByteArray> readFile(const QString& fileName, QString& why) {
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        why = QStringLiteral("no such file");
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        why = QStringLiteral("not a regular file");
+        return std::nullopt;
+    }
+    if (info.size() > MultimediaControl::maxFileBytes) {
+        why = QStringLiteral("larger than %1 bytes").arg(MultimediaControl::maxFileBytes);
+        return std::nullopt;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+        return std::nullopt;
+    }
+    return file.read(MultimediaControl::maxFileBytes);
+}
+
+} // namespace
+
+MultimediaControl::MultimediaControl(QObject* parent)
+    : MultimediaControl(std::make_unique<AudioSinkOutput>(), parent) {}
+
+MultimediaControl::MultimediaControl(std::unique_ptr<SoundOutput> output, QObject* parent)
+    : QObject(parent), m_output(std::move(output)) {}
+
+MultimediaControl::~MultimediaControl() = default;
+
+void MultimediaControl::setCommand(const QString& command) {
+    if (command == QLatin1String("Open"))
+        open();
+    else if (command == QLatin1String("Sound"))
+        sound();
+    else if (command == QLatin1String("Stop"))
+        m_output->stop();
+    else if (command == QLatin1String("Close"))
+        close();
+    else
+        qWarning().noquote()
+            << QStringLiteral("Multimedia device: unknown command \"%1\"").arg(command);
+    emit commandSet(command);
+}
+
+void MultimediaControl::setFileName(const QString& fileName) {
+    m_fileName = fileName;
+    emit fileNameSet(fileName);
+}
+
+QString MultimediaControl::fileName() const {
+    return m_fileName;
+}
+
+void MultimediaControl::open() {
+    unload();
+    QString why;
+    const std::optional<QByteArray> bytes = readFile(m_fileName, why);
+    if (bytes) {
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->constData());
+        const WavFile wav = WavFile::decode({data, std::size_t(bytes->size())});
+        if (wav.ok()) {
+            m_format.setSampleFormat(sampleFormat(wav.sample));
+            m_format.setChannelCount(wav.channels);
+            m_format.setSampleRate(wav.sampleRate);
+            m_samples = QByteArray(reinterpret_cast<const char*>(wav.samples.data()),
+                                   qsizetype(wav.samples.size()));
+            return;
+        }
+        why = QString::fromStdString(wav.error);
+    }
+    qWarning().noquote() << QStringLiteral("No sound from \"%1\": %2").arg(m_fileName, why);
+}
+
+void MultimediaControl::sound() {
+    if (m_format.isValid())
+        m_output->play(m_format, m_samples);
+}
+
+void MultimediaControl::close() {
+    m_output->stop();
+    unload();
+}
+
+void MultimediaControl::unload() {
+    m_format = QAudioFormat();
+    m_samples.clear();
+}
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+class SoundOutput;
+
+// The program's multimedia device: driven by setting a file name and issuing
+// commands. "Open" loads the WAV file named, from the working directory when
+// the name is relative; "Sound" starts it playing in the background and
+// returns at once; "Stop" cuts it; "Close" cuts it and drops the loaded
+// sound. A file that cannot be read or decoded costs one warning line and
+// leaves the device silent; nothing is reported back to the caller.
+class MultimediaControl : public QObject {
+    Q_OBJECT
+public:
+    explicit MultimediaControl(QObject* parent = nullptr);
+    // Plays through the output given instead of the default audio output.
+    explicit MultimediaControl(std::unique_ptr<SoundOutput> output, QObject* parent = nullptr);
+    ~MultimediaControl() override;
+
+    void setCommand(const QString& command); // "Open", "Sound", "Stop", "Close"
+    void setFileName(const QString& fileName);
+    QString fileName() const;
+
+    // Files beyond this size are not loaded: a chime is far smaller.
+    static constexpr qint64 maxFileBytes = 64 << 20;
+
+signals:
+    void commandSet(const QString& command);   // emitted as each command is issued
+    void fileNameSet(const QString& fileName); // emitted as the file name is set
+
+private:
+    void open();
+    void sound();
+    void close();
+    void unload();
+
+    std::unique_ptr<SoundOutput> m_output;
+    QString m_fileName;
+    QAudioFormat m_format; // of the open sound; invalid when none is open
+    QByteArray m_samples;
+};
+
+} // namespace platform
