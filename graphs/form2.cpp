@@ -1,0 +1,44 @@
+#include "graphs/form2.h"
+
+#include "platform/drawingsurface.h"
+#include "platform/palette.h"
+
+#include <QPushButton>
+
+Form2::Form2() : GraphWindow("Form2", 6465, 37) {
+    // First of the two in the tab order, so it starts with the focus.
+    Picture1->setFocus();
+}
+
+// The vertical axis stands in the middle of the bar for X = 0, with the
+// count labels just right of it, where the grid rows leave a gap.
+void Form2::drawChart() {
+    const QColor black = platform::qbColor(0);
+    Picture1->line({2, 35}, {35, 35}, black);
+    Picture1->line({18.5, 35}, {18.5, 1}, black);
+    for (int n = 30; n >= 5; n -= 5)
+        Picture1->line({18, double(n)}, {18.5, double(n)}, black);
+    printAt(12, 1, QStringLiteral("(Frecuency)"));
+
+    const struct {
+        double y;
+        const char* text;
+    } counts[] = {{4.5, "30"}, {9.5, "25"}, {14.5, "20"}, {19.5, "15"}, {24.5, "10"}, {29.5, "5"}};
+    for (const auto& count : counts)
+        printAt(19.3, count.y, QString::fromLatin1(count.text));
+    printAt(24, 1, QStringLiteral("(Horizontal axis : x coordinate)"));
+    printAt(35, 33.5, QStringLiteral("ｘ"));
+
+    dashRows(2, 18);
+    dashRows(21, 35);
+
+    const struct {
+        double x;
+        const char* text;
+    } xs[] = {{6, "-12"},  {10.3, "-8"}, {14.3, "-4"}, {18.3, "0"},
+              {22.3, "4"}, {26.3, "8"},  {30, "12"}};
+    for (const auto& label : xs)
+        printUnderAxis(label.x, QString::fromLatin1(label.text));
+
+    drawBars(31);
+}

@@ -1,0 +1,44 @@
+#include "graphs/form3.h"
+
+#include "platform/drawingsurface.h"
+#include "platform/fonts.h"
+#include "platform/palette.h"
+
+#include <QPushButton>
+
+Form3::Form3() : GraphWindow("Form3", 6435, 21) {
+    Command1->setFont(platform::gothic(9.75));
+    // Here the button comes first in the tab order and starts with the focus.
+    Command1->setFocus();
+}
+
+// Distance runs linearly along x = 3 + d / sqrt2; the axis labels name
+// every second bar boundary, in multiples of 1.4.
+void Form3::drawChart() {
+    const QColor black = platform::qbColor(0);
+    Picture1->line({2, 35}, {19, 35}, black);
+    printAt(11, 2, QStringLiteral("(Horizontal axis : Distance from the origin)"));
+    Picture1->line({2, 1}, {2, 35}, black);
+    for (int n = 30; n >= 5; n -= 5)
+        Picture1->line({1.8, double(n)}, {2.2, double(n)}, black);
+
+    const struct {
+        double y;
+        const char* text;
+    } counts[] = {{4.5, "30"}, {9.5, "25"}, {14.5, "20"}, {19.5, "15"}, {24.5, "10"}, {29.5, " 5"}};
+    for (const auto& count : counts)
+        printAt(1, count.y, QString::fromLatin1(count.text));
+    printAt(3, 2, QStringLiteral("(Frequency)"));
+
+    dashRows(2, 18);
+
+    const struct {
+        double x;
+        const char* text;
+    } distances[] = {{3.7, "1.4"},   {5.7, "4.2"},   {7.7, "7.0"},   {9.7, "9.8"},
+                     {11.7, "12.6"}, {13.7, "15.4"}, {15.7, "18.2"}, {17.7, "21.0"}};
+    for (const auto& label : distances)
+        printUnderAxis(label.x, QString::fromLatin1(label.text));
+
+    drawBars(15);
+}

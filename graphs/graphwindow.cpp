@@ -1,0 +1,66 @@
+#include "graphs/graphwindow.h"
+
+#include "platform/button.h"
+#include "platform/drawingsurface.h"
+#include "platform/fonts.h"
+#include "platform/linecontrol.h"
+#include "platform/palette.h"
+#include "platform/twips.h"
+#include "resources/creditline.h"
+#include "walk/module1.h"
+
+using platform::px;
+using platform::twipRect;
+
+GraphWindow::GraphWindow(const char* name, int clientHeight, double scaleWidth)
+    : platform::Window(creditLine, QSize(px(7605), px(clientHeight))) {
+    setObjectName(QLatin1String(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(platform::gothic(9));
+    setGeometry(QRect(QPoint(px(3855), px(2610)), size()));
+
+    Command1 = new platform::Button(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipRect(6600, 0, 975, 375));
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    Line1 = new platform::LineControl(this, 0, px(7560), px(360));
+    Line1->setObjectName(QStringLiteral("Line1"));
+
+    Picture1 = new platform::DrawingSurface(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipRect(120, 600, 7335, 5655));
+    Picture1->setScale(scaleWidth, 37);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+}
+
+void GraphWindow::activate() {
+    // Cleared first so that bars of counters lowered since (by Init) do not linger.
+    Picture1->cls();
+    drawChart();
+}
+
+void GraphWindow::printAt(double x, double y, const QString& text) {
+    Picture1->setCurrent(x, y);
+    Picture1->print(text);
+}
+
+void GraphWindow::printUnderAxis(double x, const QString& text) {
+    Picture1->setCurrentY(34);
+    Picture1->print();
+    Picture1->setCurrentX(x);
+    Picture1->print(text);
+}
+
+void GraphWindow::dashRows(int firstI, int lastI) {
+    const QColor black = platform::qbColor(0);
+    for (int j = 5; j <= 30; j += 5)
+        for (int i = firstI; i <= lastI; ++i)
+            Picture1->line({double(i), double(j)}, {float(i + 0.3), double(j)}, black);
+}
+
+void GraphWindow::drawBars(std::size_t count) {
+    const QColor blue = platform::qbColor(9);
+    for (std::size_t k = 0; k < count; ++k)
+        Picture1->box({3.0 + k, 35}, {4.0 + k, 35.0f - Module1::freq.at(k)}, blue);
+}

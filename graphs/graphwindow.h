@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <cstddef>
+
+class QPushButton;
+
+namespace platform {
+class DrawingSurface;
+class LineControl;
+} // namespace platform
+
+// A histogram window: a "Close" button over a separator, and the bar chart
+// below them, drawn afresh from the program-wide counters on every
+// activation. Closing the window destroys it.
+class GraphWindow : public platform::Window {
+    Q_OBJECT
+public:
+    QPushButton* Command1;              // "Close"
+    platform::LineControl* Line1;       // separator under the button row
+    platform::DrawingSurface* Picture1; // the bar chart
+
+protected:
+    // clientHeight in twips; scaleWidth is the chart's width in its own units,
+    // its height being 37 in both charts.
+    GraphWindow(const char* name, int clientHeight, double scaleWidth);
+
+    void activate() final;
+    virtual void drawChart() = 0;
+
+    void printAt(double x, double y, const QString& text);
+    // One text line below y = 34, just under the horizontal axis.
+    void printUnderAxis(double x, const QString& text);
+    // Dashes 0.3 long from x = firstI to lastI on each grid row.
+    void dashRows(int firstI, int lastI);
+    // Bars 0..count - 1 of freq, one unit wide from x = 3, one unit per trial.
+    void drawBars(std::size_t count);
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The credit line every window's caption carries after its title.
+inline const QString creditLine = QStringLiteral("A random walk for the mathematics class");
