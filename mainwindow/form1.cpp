@@ -1,26 +1,39 @@
 #include "mainwindow/form1.h"
 
+#include "graphs/form2.h"
+#include "graphs/form3.h"
+#include "help/form4.h"
 #include "mainwindow/resultstable.h"
 #include "platform/drawingsurface.h"
 #include "platform/label.h"
 #include "platform/pictureholder.h"
+#include "resources/creditline.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
-const QString caption = QStringLiteral(" Lurchfield　A random walk for the mathematics class");
+const QString caption = QStringLiteral(" Lurchfield　") + creditLine;
 } // namespace
 
 Form1::Form1() : platform::Window(caption, QSize(642, 623)), walk(*this) {
     createControls();
     connect(Command2, &QPushButton::clicked, this, [this] { walk.command2Click(); });
+    connect(Command3, &QPushButton::clicked, this, &Form1::command3Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::command4Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::command5Click);
     connect(Command6, &QPushButton::clicked, this, [this] { walk.command6Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { walk.command7Click(); });
+    connect(Command8, &QPushButton::clicked, this, &Form1::command8Click);
     walk.load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The other windows have no owner; they go when the program does.
+    delete form2;
+    delete form3;
+    delete form4;
+}
 
 void Form1::activate() {
     drawPlane();

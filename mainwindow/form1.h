@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/multimediacontrol.h"
 #include "platform/window.h"
 #include "walk/panel.h"
 #include "walk/walk.h"
+
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -10,6 +13,9 @@
 class QPushButton;
 class QRadioButton;
 class ResultsTable;
+class Form2;
+class Form3;
+class Form4;
 
 namespace platform {
 class DrawingSurface;
@@ -39,22 +45,28 @@ public:
     QRadioButton* Option1; // "Plane movement"
     QRadioButton* Option2; // "Linear movement"
 
-    platform::Label* Label1;               // "ｘ＝"
-    platform::Label* Label2;               // walker's x
-    platform::Label* Label3;               // "ｙ＝"
-    platform::Label* Label4;               // walker's y
-    platform::Label* Label5;               // "Number of staggers"
-    platform::Label* Label6;               // steps taken in the current trial
-    platform::Label* Label70;              // the title "Lurchfield"
-    platform::Label* Label72;              // trial number
-    platform::Label* Label73;              // "th"
-    platform::Label* Label74;              // average distance
-    platform::Label* Label75;              // "Average distance"
-    platform::Label* Label76;              // notice that the experiment takes a moment to start
-    platform::LineControl* Line1;          // rule under the top strip
-    platform::DrawingSurface* Picture1;    // the coordinate plane
-    platform::PictureHolder* Picture2;     // the walker marker on the plane
-    std::unique_ptr<ResultsTable> results; // cells xz, yz and kr
+    platform::Label* Label1;                // "ｘ＝"
+    platform::Label* Label2;                // walker's x
+    platform::Label* Label3;                // "ｙ＝"
+    platform::Label* Label4;                // walker's y
+    platform::Label* Label5;                // "Number of staggers"
+    platform::Label* Label6;                // steps taken in the current trial
+    platform::Label* Label70;               // the title "Lurchfield"
+    platform::Label* Label72;               // trial number
+    platform::Label* Label73;               // "th"
+    platform::Label* Label74;               // average distance
+    platform::Label* Label75;               // "Average distance"
+    platform::Label* Label76;               // notice that the experiment takes a moment to start
+    platform::LineControl* Line1;           // rule under the top strip
+    platform::DrawingSurface* Picture1;     // the coordinate plane
+    platform::PictureHolder* Picture2;      // the walker marker on the plane
+    std::unique_ptr<ResultsTable> results;  // cells xz, yz and kr
+    platform::MultimediaControl MMControl1; // plays the chimes; never shown
+
+    // The windows this one opens, each while it is open.
+    QPointer<Form2> form2; // x-coordinate histogram
+    QPointer<Form3> form3; // distance histogram
+    QPointer<Form4> form4; // help
 
     // walk::Panel
     void setEnabled(walk::Switch control, bool on) override;
@@ -67,8 +79,15 @@ public:
 
 protected:
     void activate() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void command3Click(); // "Exit"
+    void command4Click(); // "Init"
+    void command5Click(); // "Graph display"
+    void command8Click(); // "Help"
+    void soundCue(const QString& fileName);
+
     void createControls();
     void setTabOrder();
     void drawPlane();

@@ -23,6 +23,7 @@ CANVAS = (194, 354, 261, 221)      # the plane inside its 2-pixel border
 AXIS_ROW, AXIS_COLUMN = 111, 131   # plane y = 20 and x = 18, in canvas pixels
 MARKER = (109, 83, 41, 42)         # the walker at the origin, in canvas pixels
 GREEN, WHITE, BLUE, RED = 0x00FF00, 0xFFFFFF, 0x0000FF, 0xFF0000
+EXIT_BUTTON = ("28", "12")          # the middle of "Exit"
 TIMEOUT = 20.0
 
 
@@ -54,9 +55,10 @@ def start_xvfb():
     return server, ":" + number
 
 
-def find_window(display):
+def find_window(display, title=" Lurchfield"):
+    """A top-level window whose caption starts with title."""
     tree = tool(display, "xwininfo", "-root", "-tree").decode("utf-8", "replace")
-    match = re.search(r'^\s*(0x[0-9a-f]+) " Lurchfield', tree, re.MULTILINE)
+    match = re.search(rf'^\s*(0x[0-9a-f]+) "{re.escape(title)}', tree, re.MULTILINE)
     return match and match.group(1)
 
 
@@ -83,6 +85,20 @@ def capture(display, window):
 def count(rows, rect, colour):
     x, y, w, h = rect
     return sum(row[x:x + w].count(colour) for row in rows[y:y + h])
+
+
+def exit_through_the_message(display, window, app):
+    """Clicks "Exit", answers the message with Return and expects the program gone."""
+    tool(display, "xdotool", "mousemove", "--window", window, *EXIT_BUTTON, "click", "1")
+    box = wait_for("the exit message", lambda: find_window(display, 'Lurchfield"'))
+    print("ok   the message titled 'Lurchfield' appears")
+    tool(display, "xdotool", "windowfocus", "--sync", box, "key", "Return")
+    try:
+        code = app.wait(timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        return ["the program did not end after the message was answered"]
+    print(f"ok   the program ended with code {code}")
+    return [] if code == 0 else [f"the program ended with code {code}"]
 
 
 def check(rows):
@@ -143,6 +159,7 @@ def main():
                             lambda: (r := capture(display, window))
                             and count(r, CANVAS, WHITE) > 400 and r)
             failures = check(rows)
+            failures += exit_through_the_message(display, window, app)
         finally:
             app.terminate()
             app.wait(timeout=TIMEOUT)

@@ -65,6 +65,7 @@ private slots:
     void stopAfterTheLastTrial();
     void activationKeepsTheTrialAndTheStopButton();
     void trialCutShortIsNotAveraged();
+    void initStartsAfresh();
 };
 
 void TestDriver::states() {
@@ -233,6 +234,42 @@ void TestDriver::trialCutShortIsNotAveraged() {
     QCOMPARE(e.panel.caption(Readout::Label74), walk::tenths(e.walk.s / 2.0f));
     QVERIFY(std::abs(e.walk.s / 2.0 - e.meanOfRecorded()) < 1e-4);
     QVERIFY(e.walk.s >= first);
+}
+
+void TestDriver::initStartsAfresh() {
+    Experiment e;
+    e.panel.plane = false;
+    e.walk.command6Click();
+    e.time.advance(3 * 4000 + 1000); // trial 3 is walking when stopped
+    e.walk.command7Click();
+    QCOMPARE(e.filledColumns(), 2);
+    QVERIFY(e.walk.Timer1.isEnabled());
+
+    e.walk.command4Click();
+    QCOMPARE(e.state(), idle);
+    QCOMPARE(e.walk.i, 52);
+    QCOMPARE(e.filledColumns(), 0);
+    for (int t = 1; t <= 51; ++t)
+        QVERIFY(e.panel.cell(Row::xz, t).isEmpty() && e.panel.cell(Row::yz, t).isEmpty());
+    QCOMPARE(Experiment::counted(), 0.0);
+    for (Readout r : {Readout::Label2, Readout::Label4, Readout::Label6, Readout::Label72})
+        QCOMPARE(e.panel.caption(r), QStringLiteral("0"));
+    QCOMPARE(e.panel.caption(Readout::Label74), QString());
+    QCOMPARE(std::pair(e.panel.markerX, e.panel.markerY), std::pair(15, 15));
+    QVERIFY(!e.panel.plane); // the mode stays as it was chosen
+
+    // The trial that was walking never comes back to be recorded.
+    e.time.advance(10000);
+    QCOMPARE(e.filledColumns(), 0);
+    QCOMPARE(e.walk.caunt, 0);
+
+    // The next experiment numbers from 1 and averages its own trials only.
+    e.walk.command6Click();
+    e.time.advance(4000 + 3100);
+    QCOMPARE(e.walk.ct, 1);
+    QCOMPARE(e.filledColumns(), 1);
+    QCOMPARE(e.panel.caption(Readout::Label74), e.panel.cell(Row::kr, 1));
+    QCOMPARE(Experiment::counted(), 1.0);
 }
 
 QTEST_GUILESS_MAIN(TestDriver)

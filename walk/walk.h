@@ -41,6 +41,10 @@ public:
     void timer2Tick();    // the next trial, or the experiment found complete
     void command6Click(); // "Experiment Start"
     void command7Click(); // "Experiment Stop"
+    // "Init" after its chime: everything back to the start of an experiment,
+    // keeping the selected movement mode.
+    void command4Click();
+    void command5Shown(); // "Graph display", once its window is shown
     void showActivated(); // marker, read-outs and flags when the window activates
 
 private:

@@ -1,0 +1,14 @@
+#include "platform/endprogram.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace platform {
+
+void endProgram() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace platform

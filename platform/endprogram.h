@@ -1,0 +1,9 @@
+#pragma once
+
+namespace platform {
+
+// Ends the program at once: every window disappears and no further event
+// handler runs once the current one returns.
+void endProgram();
+
+} // namespace platform
