@@ -82,6 +82,15 @@ def capture(display, window):
     return rows
 
 
+def is_warm(p):
+    r, g, b = p >> 16, p >> 8 & 0xFF, p & 0xFF
+    return max(r, g, b) - min(r, g, b) > 12 and b < max(r, g)
+
+
+def count_dark(rows):
+    return sum(1 for row in rows for p in row if (p >> 16) + (p >> 8 & 0xFF) + (p & 0xFF) < 200)
+
+
 def count(rows, rect, colour):
     x, y, w, h = rect
     return sum(row[x:x + w].count(colour) for row in rows[y:y + h])
@@ -92,13 +101,22 @@ def exit_through_the_message(display, window, app):
     tool(display, "xdotool", "mousemove", "--window", window, *EXIT_BUTTON, "click", "1")
     box = wait_for("the exit message", lambda: find_window(display, 'Lurchfield"'))
     print("ok   the message titled 'Lurchfield' appears")
+    failures = []
+    # Greys, black text and the blue of the default button's frame, but no
+    # icon: those that styles put on messages and buttons carry warmer tints.
+    rows = wait_for("the message to be drawn",
+                    lambda: (r := capture(display, box)) and count_dark(r) > 20 and r)
+    coloured = sum(1 for row in rows for p in row if is_warm(p))
+    print(("ok   " if coloured == 0 else "FAIL ") + f"the message shows no icon ({coloured} pixels)")
+    if coloured:
+        failures.append("the message shows an icon")
     tool(display, "xdotool", "windowfocus", "--sync", box, "key", "Return")
     try:
         code = app.wait(timeout=TIMEOUT)
     except subprocess.TimeoutExpired:
-        return ["the program did not end after the message was answered"]
+        return failures + ["the program did not end after the message was answered"]
     print(f"ok   the program ended with code {code}")
-    return [] if code == 0 else [f"the program ended with code {code}"]
+    return failures + ([] if code == 0 else [f"the program ended with code {code}"])
 
 
 def check(rows):

@@ -10,6 +10,7 @@
 #include "platform/virtualtime.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -114,6 +115,8 @@ private slots:
     void helpOpensOneWindow();
     void chimes();
     void exitEndsTheProgram();
+    void exitMessageAnswersOkHoweverDismissed_data();
+    void exitMessageAnswersOkHoweverDismissed();
     void closingTheMainWindowEndsTheProgram();
 };
 
@@ -296,6 +299,45 @@ void TestCommands::exitEndsTheProgram() {
     QCOMPARE(s.form.walk.ret, platform::answerOk);
     QVERIFY(!s.form.isVisible());
     QVERIFY(!s.form.form4->isVisible());
+}
+
+void TestCommands::exitMessageAnswersOkHoweverDismissed_data() {
+    QTest::addColumn<int>("dismiss");
+    QTest::addRow("OK clicked") << 0;
+    QTest::addRow("Escape") << 1;
+    QTest::addRow("closed through its frame") << 2;
+}
+
+// The real message box: its looks, and that every way of dismissing it answers OK.
+void TestCommands::exitMessageAnswersOkHoweverDismissed() {
+    QFETCH(int, dismiss);
+    platform::replaceMessageBoxes({});
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QList<QAbstractButton*> buttons;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->buttons();
+        if (dismiss == 0)
+            box->button(QMessageBox::Ok)->click();
+        else if (dismiss == 1)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+    });
+    QCOMPARE(platform::messageBox(QStringLiteral("This software will exit."),
+                                  QStringLiteral("Lurchfield")),
+             platform::answerOk);
+    QCOMPARE(title, QStringLiteral("Lurchfield"));
+    QCOMPARE(text, QStringLiteral("This software will exit."));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.first()->text(), QStringLiteral("OK"));
 }
 
 void TestCommands::closingTheMainWindowEndsTheProgram() {
