@@ -1,4 +1,5 @@
-#include "flags.h"
+#include "activation.h"
+#include "form1state.h"
 #include "graphs/form2.h"
 #include "graphs/form3.h"
 #include "help/form4.h"
@@ -25,16 +26,6 @@ using walk::Switch;
 
 namespace {
 
-struct Controls {
-    const Form1& form;
-    bool isEnabled(Switch c) const { return form.control(c)->isEnabled(); }
-};
-
-void sendActivate(QWidget* window) {
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(window, &event);
-}
-
 // The main window in virtual time, worked through its real buttons by a
 // script of words: show, start, stop, init, graph, help, linear, away (the
 // open graph or help window becomes active), back (the main window becomes
@@ -43,7 +34,7 @@ struct Session {
     platform::VirtualTime time{50000.0f};
     Form1 form;
 
-    QString state() const { return flags(Controls{form}, form.walk); }
+    QString state() const { return ::state(form); }
 
     QWidget* other() const {
         if (form.form2)
@@ -84,6 +75,14 @@ struct Session {
         if (!button->isEnabled())
             throw std::logic_error("clicked a disabled button: " + button->text().toStdString());
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Notes every command and file name the multimedia control is given.
+    void listen(QStringList& log) {
+        QObject::connect(&form.MMControl1, &platform::MultimediaControl::commandSet,
+                         [&log](const QString& command) { log << command; });
+        QObject::connect(&form.MMControl1, &platform::MultimediaControl::fileNameSet,
+                         [&log](const QString& file) { log << file; });
     }
 
     int recordedColumns() const {
@@ -257,10 +256,7 @@ void TestCommands::helpOpensOneWindow() {
 void TestCommands::chimes() {
     Session s;
     QStringList heard;
-    connect(&s.form.MMControl1, &platform::MultimediaControl::commandSet, this,
-            [&](const QString& command) { heard << command; });
-    connect(&s.form.MMControl1, &platform::MultimediaControl::fileNameSet, this,
-            [&](const QString& file) { heard << file; });
+    s.listen(heard);
     const QStringList pinpon{"Stop", "Close", "pinpon.wav", "Open", "Sound"};
 
     s.run("show start +7100 stop");
@@ -279,10 +275,7 @@ void TestCommands::chimes() {
 void TestCommands::exitEndsTheProgram() {
     Session s;
     QStringList events;
-    connect(&s.form.MMControl1, &platform::MultimediaControl::commandSet, this,
-            [&](const QString& command) { events << command; });
-    connect(&s.form.MMControl1, &platform::MultimediaControl::fileNameSet, this,
-            [&](const QString& file) { events << file; });
+    s.listen(events);
     platform::replaceMessageBoxes([&](const QString& text, const QString& title) {
         events << title + QLatin1Char(':') + text;
         return platform::answerOk;

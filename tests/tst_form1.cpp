@@ -1,4 +1,5 @@
-#include "flags.h"
+#include "activation.h"
+#include "form1state.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/resultstable.h"
 #include "platform/drawingsurface.h"
@@ -17,30 +18,6 @@ using walk::Row;
 using walk::Switch;
 
 namespace {
-
-struct Controls {
-    const Form1& form;
-    bool isEnabled(Switch c) const { return form.control(c)->isEnabled(); }
-};
-
-QString state(const Form1& form) {
-    return flags(Controls{form}, form.walk);
-}
-
-// Another window of the program, counting its activations.
-class OtherWindow : public platform::Window {
-public:
-    OtherWindow() : platform::Window(QStringLiteral("other"), QSize(100, 100)) {}
-    int activations = 0;
-
-protected:
-    void activate() override { ++activations; }
-};
-
-void sendActivate(QWidget* window) {
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(window, &event);
-}
 
 int countBright(const QImage& image, const QRect& area) {
     int n = 0;

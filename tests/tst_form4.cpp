@@ -1,3 +1,4 @@
+#include "activation.h"
 #include "help/form4.h"
 #include "help/helptext.h"
 #include "platform/drawingsurface.h"
@@ -78,20 +79,6 @@ bool inked(const QImage& image, int y) {
         if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
             return true;
     return false;
-}
-
-// Another window of the program to switch to and back from.
-class OtherWindow : public platform::Window {
-public:
-    OtherWindow() : platform::Window(QStringLiteral("other"), QSize(100, 100)) {}
-
-protected:
-    void activate() override {}
-};
-
-void sendActivate(QWidget* window) {
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(window, &event);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "activation.h"
 #include "graphs/form2.h"
 #include "graphs/form3.h"
 #include "platform/drawingsurface.h"
@@ -16,15 +17,6 @@
 namespace {
 
 constexpr QRgb blue = 0x0000FF;
-
-// Another window of the program, to leave a graph window for and come back.
-class OtherWindow : public platform::Window {
-public:
-    OtherWindow() : platform::Window(QStringLiteral("other"), QSize(100, 100)) {}
-
-protected:
-    void activate() override {}
-};
 
 std::unique_ptr<GraphWindow> open(const QString& form) {
     std::unique_ptr<GraphWindow> window;
@@ -351,8 +343,7 @@ void TestGraphs::lowerCountsLeaveNoStaleBar() {
     Module1::freq[4] = 1;
     OtherWindow other;
     other.show();
-    QEvent activation(QEvent::WindowActivate);
-    QApplication::sendEvent(window.get(), &activation);
+    sendActivate(window.get());
     const QImage chart = window->Picture1->image();
     QCOMPARE(rgb(chart, high),
              window->Picture1->palette().color(QPalette::Button).rgb() & 0xFFFFFF);
