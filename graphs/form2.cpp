@@ -20,12 +20,7 @@ void Form2::drawChart() {
         Picture1->line({18, double(n)}, {18.5, double(n)}, black);
     printAt(12, 1, QStringLiteral("(Frecuency)"));
 
-    const struct {
-        double y;
-        const char* text;
-    } counts[] = {{4.5, "30"}, {9.5, "25"}, {14.5, "20"}, {19.5, "15"}, {24.5, "10"}, {29.5, "5"}};
-    for (const auto& count : counts)
-        printAt(19.3, count.y, QString::fromLatin1(count.text));
+    printCounts(19.3, {"30", "25", "20", "15", "10", "5"});
     printAt(24, 1, QStringLiteral("(Horizontal axis : x coordinate)"));
     printAt(35, 33.5, QStringLiteral("ｘ"));
 

@@ -22,12 +22,7 @@ void Form3::drawChart() {
     for (int n = 30; n >= 5; n -= 5)
         Picture1->line({1.8, double(n)}, {2.2, double(n)}, black);
 
-    const struct {
-        double y;
-        const char* text;
-    } counts[] = {{4.5, "30"}, {9.5, "25"}, {14.5, "20"}, {19.5, "15"}, {24.5, "10"}, {29.5, " 5"}};
-    for (const auto& count : counts)
-        printAt(1, count.y, QString::fromLatin1(count.text));
+    printCounts(1, {"30", "25", "20", "15", "10", " 5"});
     printAt(3, 2, QStringLiteral("(Frequency)"));
 
     dashRows(2, 18);

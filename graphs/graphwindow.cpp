@@ -45,6 +45,14 @@ void GraphWindow::printAt(double x, double y, const QString& text) {
     Picture1->print(text);
 }
 
+void GraphWindow::printCounts(double x, const std::array<const char*, 6>& texts) {
+    double y = 4.5;
+    for (const char* text : texts) {
+        printAt(x, y, QString::fromLatin1(text));
+        y += 5;
+    }
+}
+
 void GraphWindow::printUnderAxis(double x, const QString& text) {
     Picture1->setCurrentY(34);
     Picture1->print();

@@ -2,6 +2,7 @@
 
 #include "platform/window.h"
 
+#include <array>
 #include <cstddef>
 
 class QPushButton;
@@ -30,6 +31,8 @@ protected:
     virtual void drawChart() = 0;
 
     void printAt(double x, double y, const QString& text);
+    // The labels of the grid rows 5 to 30, from the top, each half a unit above its row.
+    void printCounts(double x, const std::array<const char*, 6>& texts);
     // One text line below y = 34, just under the horizontal axis.
     void printUnderAxis(double x, const QString& text);
     // Dashes 0.3 long from x = firstI to lastI on each grid row.
