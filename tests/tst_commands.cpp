@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 
@@ -83,6 +84,14 @@ struct Session {
                          [&log](const QString& command) { log << command; });
         QObject::connect(&form.MMControl1, &platform::MultimediaControl::fileNameSet,
                          [&log](const QString& file) { log << file; });
+    }
+
+    // Runs the program's event loop with action as its first event. Returns
+    // the loop's exit code: 0 when the program ends itself, 1 if it hangs.
+    int runProgram(const std::function<void()>& action) {
+        QTimer::singleShot(0, &form, action);
+        QTimer::singleShot(5000, &form, [] { QCoreApplication::exit(1); });
+        return QApplication::exec();
     }
 
     int recordedColumns() const {
@@ -284,9 +293,7 @@ void TestCommands::exitEndsTheProgram() {
     events.clear();
     QVERIFY(s.form.form4->isVisible());
 
-    QTimer::singleShot(0, &s.form, [&] { Session::click(s.form.Command3); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // a hang fails
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(s.runProgram([&] { Session::click(s.form.Command3); }), 0);
     QCOMPARE(events, QStringList({"Stop", "Close", "endpinpon.wav", "Open", "Sound",
                                   "Lurchfield:This software will exit."}));
     QCOMPARE(s.form.walk.ret, platform::answerOk);
@@ -336,9 +343,7 @@ void TestCommands::exitMessageAnswersOkHoweverDismissed() {
 void TestCommands::closingTheMainWindowEndsTheProgram() {
     Session s;
     s.run("show start +7100 stop graph back help");
-    QTimer::singleShot(0, &s.form, [&] { s.form.close(); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(s.runProgram([&] { s.form.close(); }), 0);
     QVERIFY(!s.form.form3->isVisible());
     QVERIFY(!s.form.form4->isVisible());
 }
