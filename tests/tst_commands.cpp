@@ -314,7 +314,7 @@ void TestCommands::exitMessageAnswersOkHoweverDismissed() {
     platform::replaceMessageBoxes({});
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
-    QList<QAbstractButton*> buttons;
+    QStringList buttons; // captions: the buttons go with the box
     QTimer::singleShot(0, qApp, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
@@ -322,7 +322,8 @@ void TestCommands::exitMessageAnswersOkHoweverDismissed() {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
-        buttons = box->buttons();
+        for (const QAbstractButton* button : box->buttons())
+            buttons << button->text();
         if (dismiss == 0)
             box->button(QMessageBox::Ok)->click();
         else if (dismiss == 1)
@@ -336,8 +337,7 @@ void TestCommands::exitMessageAnswersOkHoweverDismissed() {
     QCOMPARE(title, QStringLiteral("Lurchfield"));
     QCOMPARE(text, QStringLiteral("This software will exit."));
     QCOMPARE(icon, QMessageBox::NoIcon);
-    QCOMPARE(buttons.size(), 1);
-    QCOMPARE(buttons.first()->text(), QStringLiteral("OK"));
+    QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
 }
 
 void TestCommands::closingTheMainWindowEndsTheProgram() {
