@@ -2,10 +2,21 @@
 
 #include "platform/drawingsurface.h"
 #include "platform/palette.h"
+#include "walk/formats.h"
 
 #include <QPushButton>
 
-Form2::Form2() : GraphWindow("Form2", 6465, 37) {
+namespace {
+
+QString finalX(std::size_t k) {
+    return QStringLiteral("x ") + walk::decimal(static_cast<int>(k) - 15);
+}
+
+} // namespace
+
+Form2::Form2()
+    : GraphWindow("Form2", 6465, 37, QStringLiteral("Histogram of the final x coordinate"),
+                  finalX) {
     // First of the two in the tab order, so it starts with the focus.
     Picture1->setFocus();
 }

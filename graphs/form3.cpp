@@ -6,7 +6,22 @@
 
 #include <QPushButton>
 
-Form3::Form3() : GraphWindow("Form3", 6435, 21) {
+#include <cmath>
+
+namespace {
+
+// Bar k holds the distances from k * sqrt2 up to, not including, (k + 1) * sqrt2.
+QString distanceRange(std::size_t k) {
+    const double step = std::sqrt(2.0);
+    return QStringLiteral("distance %1 to %2")
+        .arg(QString::number(k * step, 'f', 1), QString::number((k + 1) * step, 'f', 1));
+}
+
+} // namespace
+
+Form3::Form3()
+    : GraphWindow("Form3", 6435, 21, QStringLiteral("Histogram of the distance from the origin"),
+                  distanceRange) {
     Command1->setFont(platform::gothic(9.75));
     // Here the button comes first in the tab order and starts with the focus.
     Command1->setFocus();

@@ -5,15 +5,20 @@
 #include "platform/fonts.h"
 #include "platform/linecontrol.h"
 #include "platform/palette.h"
+#include "platform/surfaceaccessible.h"
 #include "platform/twips.h"
 #include "resources/creditline.h"
+#include "walk/formats.h"
 #include "walk/module1.h"
+
+#include <QStringList>
 
 using platform::px;
 using platform::twipRect;
 
-GraphWindow::GraphWindow(const char* name, int clientHeight, double scaleWidth)
-    : platform::Window(creditLine, QSize(px(7605), px(clientHeight))) {
+GraphWindow::GraphWindow(const char* name, int clientHeight, double scaleWidth,
+                         const QString& chartName, BarName barName)
+    : platform::Window(creditLine, QSize(px(7605), px(clientHeight))), m_barName(barName) {
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(platform::gothic(9));
@@ -32,6 +37,7 @@ GraphWindow::GraphWindow(const char* name, int clientHeight, double scaleWidth)
     Picture1->setGeometry(twipRect(120, 600, 7335, 5655));
     Picture1->setScale(scaleWidth, 37);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(chartName);
 }
 
 void GraphWindow::activate() {
@@ -69,6 +75,15 @@ void GraphWindow::dashRows(int firstI, int lastI) {
 
 void GraphWindow::drawBars(std::size_t count) {
     const QColor blue = platform::qbColor(9);
-    for (std::size_t k = 0; k < count; ++k)
-        Picture1->box({3.0 + k, 35}, {4.0 + k, 35.0f - Module1::freq.at(k)}, blue);
+    QStringList bars;
+    for (std::size_t k = 0; k < count; ++k) {
+        const float trials = Module1::freq.at(k);
+        Picture1->box({3.0 + k, 35}, {4.0 + k, 35.0f - trials}, blue);
+        if (trials != 0)
+            bars << QStringLiteral("%1: %2 %3")
+                        .arg(m_barName(k), walk::decimal(static_cast<int>(trials)),
+                             trials == 1 ? QStringLiteral("trial") : QStringLiteral("trials"));
+    }
+    platform::describeSurface(*Picture1, bars.isEmpty() ? QStringLiteral("No trials counted")
+                                                        : bars.join(QStringLiteral("; ")));
 }

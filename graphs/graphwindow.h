@@ -2,6 +2,8 @@
 
 #include "platform/window.h"
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -23,9 +25,14 @@ public:
     platform::DrawingSurface* Picture1; // the bar chart
 
 protected:
+    // Bar k in the horizontal axis's own terms, as a screen reader says it.
+    using BarName = QString (*)(std::size_t k);
+
     // clientHeight in twips; scaleWidth is the chart's width in its own units,
-    // its height being 37 in both charts.
-    GraphWindow(const char* name, int clientHeight, double scaleWidth);
+    // its height being 37 in both charts. chartName and barName are what a
+    // screen reader calls the chart and its bars.
+    GraphWindow(const char* name, int clientHeight, double scaleWidth, const QString& chartName,
+                BarName barName);
 
     void activate() final;
     virtual void drawChart() = 0;
@@ -38,5 +45,9 @@ protected:
     // Dashes 0.3 long from x = firstI to lastI on each grid row.
     void dashRows(int firstI, int lastI);
     // Bars 0..count - 1 of freq, one unit wide from x = 3, one unit per trial.
+    // The chart's description lists the bars drawn that are not empty.
     void drawBars(std::size_t count);
+
+private:
+    BarName m_barName;
 };

@@ -7,10 +7,12 @@
 #include "platform/linecontrol.h"
 #include "platform/palette.h"
 #include "platform/sunkenborder.h"
+#include "platform/surfaceaccessible.h"
 #include "platform/twips.h"
 #include "resources/creditline.h"
 
 #include <QPushButton>
+#include <QStringList>
 
 using platform::gothic;
 using platform::px;
@@ -51,6 +53,8 @@ Form4::Form4() : platform::Window(caption, QSize(580, 488)) {
     Picture1->setBackColor(platform::qbColor(15));
     Picture1->setForeColor(palette().color(QPalette::ButtonText));
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleRole(QAccessible::StaticText);
+    Picture1->setAccessibleName(QStringLiteral("Help text"));
 
     QWidget::setTabOrder(Command1, Picture1);
     Command1->setFocus();
@@ -58,6 +62,10 @@ Form4::Form4() : platform::Window(caption, QSize(580, 488)) {
 
 void Form4::activate() {
     Picture1->cls();
-    for (const QString& line : helpText())
+    QStringList lines;
+    for (const QString& line : helpText()) {
         Picture1->print(line);
+        lines << line;
+    }
+    platform::describeSurface(*Picture1, lines.join(QLatin1Char('\n')));
 }

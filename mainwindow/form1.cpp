@@ -7,13 +7,33 @@
 #include "platform/drawingsurface.h"
 #include "platform/label.h"
 #include "platform/pictureholder.h"
+#include "platform/surfaceaccessible.h"
 #include "resources/creditline.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
+
 const QString caption = QStringLiteral(" Lurchfield　") + creditLine;
+
+// The marker's place in the read-outs' terms, for screen readers.
+QString walkerAt(int x, int y) {
+    return QStringLiteral("Walker at x %1, y %2").arg(x - 15).arg(y - 15);
+}
+
+// A screen reader hears each read-out's value as its name; the description
+// says what the value is.
+void describe(Form1& form) {
+    form.Label2->setAccessibleDescription(QStringLiteral("Walker's x coordinate"));
+    form.Label4->setAccessibleDescription(QStringLiteral("Walker's y coordinate"));
+    form.Label6->setAccessibleDescription(QStringLiteral("Number of staggers"));
+    form.Label72->setAccessibleDescription(QStringLiteral("Trial number"));
+    form.Label74->setAccessibleDescription(QStringLiteral("Average distance"));
+    form.Picture1->setAccessibleName(QStringLiteral("Coordinate plane"));
+    platform::describeSurface(*form.Picture1, walkerAt(form.walk.x, form.walk.y));
+}
+
 } // namespace
 
 Form1::Form1() : platform::Window(caption, QSize(642, 623)), walk(*this) {
@@ -26,6 +46,7 @@ Form1::Form1() : platform::Window(caption, QSize(642, 623)), walk(*this) {
     connect(Command7, &QPushButton::clicked, this, [this] { walk.command7Click(); });
     connect(Command8, &QPushButton::clicked, this, &Form1::command8Click);
     walk.load();
+    describe(*this);
 }
 
 Form1::~Form1() {
@@ -69,4 +90,5 @@ void Form1::setCell(walk::Row row, int trial, const QString& text) {
 
 void Form1::moveMarker(int x, int y) {
     Picture2->moveTo(QPointF(x, y));
+    platform::describeSurface(*Picture1, walkerAt(x, y));
 }

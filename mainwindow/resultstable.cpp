@@ -51,6 +51,8 @@ platform::Label* makeLabel(QWidget* window, const QString& name, const QString& 
 
 ResultsTable::ResultsTable(QWidget* window) {
     static const char* const rowNames[] = {"xz", "yz", "kr"};
+    // What a screen reader says a data cell holds, beside its value.
+    static const char* const rowMeanings[] = {"x coordinate", "y coordinate", "distance"};
     for (int block = 0; block < blockCount; ++block) {
         for (int row = 0; row < 4; ++row) {
             const RowTitle& title = rowTitles[block][row];
@@ -73,6 +75,8 @@ ResultsTable::ResultsTable(QWidget* window) {
                 QString(),
                 QRect(left, blockTop[block] + (row + 1) * rowPitch, cellWidth, rowHeight), 12);
             cell->setColours(Qt::white);
+            cell->setAccessibleDescription(
+                QStringLiteral("Trial %1, %2").arg(trial).arg(QLatin1String(rowMeanings[row])));
             m_cells[row][trial - 1] = cell;
         }
     }

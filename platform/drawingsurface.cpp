@@ -1,6 +1,7 @@
 #include "platform/drawingsurface.h"
 
 #include "platform/sunkenborder.h"
+#include "platform/surfaceaccessible.h"
 
 #include <QPainter>
 #include <QWindow>
@@ -29,7 +30,9 @@ private:
 
 DrawingSurface::DrawingSurface(QWidget* parent)
     : QWidget(parent), m_canvas(new Canvas(this)), m_backColor(palette().color(QPalette::Button)),
-      m_foreColor(palette().color(QPalette::ButtonText)) {}
+      m_foreColor(palette().color(QPalette::ButtonText)) {
+    SurfaceAccessible::install();
+}
 
 QWidget* DrawingSurface::canvas() const {
     return m_canvas;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -41,6 +42,10 @@ public:
     // What the canvas shows, in device pixels.
     const QImage& image() const { return m_image; }
 
+    // What the surface is to a screen reader: a picture unless its window says otherwise.
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -57,6 +62,7 @@ private:
     double m_currentY = 0.0;
     QColor m_backColor;
     QColor m_foreColor;
+    QAccessible::Role m_accessibleRole = QAccessible::Graphic;
 };
 
 } // namespace platform
