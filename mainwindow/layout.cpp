@@ -9,6 +9,7 @@
 #include "platform/palette.h"
 #include "platform/pictureholder.h"
 #include "platform/twips.h"
+#include "resources/icon.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -50,7 +51,7 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.xpm")));
+    setWindowIcon(resources::windowIcon());
     setFont(gothic(9.75));
     setGeometry(QRect(QPoint(platform::px(2910), platform::px(1485)), size()));
 

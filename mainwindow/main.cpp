@@ -1,10 +1,13 @@
 #include "mainwindow/form1.h"
 #include "platform/fonts.h"
+#include "resources/desktopid.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry.
+    QApplication::setDesktopFileName(desktopId);
     platform::registerGothicSubstitutes();
     Form1 form1;
     form1.show();

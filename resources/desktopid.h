@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The reverse-DNS name the program is installed under: the desktop entry,
+// the icon and the AppStream metainfo all carry it.
+inline const QString desktopId = QStringLiteral("org.lurchfield.lurchfield");

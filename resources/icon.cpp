@@ -1,0 +1,19 @@
+#include "resources/icon.h"
+
+#include <QPixmap>
+
+namespace resources {
+
+QImage blockScaled(const QImage& picture, int factor) {
+    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QIcon windowIcon() {
+    const QImage drawn(QStringLiteral(":/icon.xpm"));
+    QIcon icon;
+    for (const int size : iconSizes)
+        icon.addPixmap(QPixmap::fromImage(blockScaled(drawn, size / drawn.width())));
+    return icon;
+}
+
+} // namespace resources
