@@ -63,17 +63,20 @@ QString errorText(QAudio::Error error) {
 }
 
 // Stops a sink and leaves its destruction to the event loop: destroying one
-// runs pending events, and a click among them may start the next sound.
-void discard(std::unique_ptr<QAudioSink> sink) {
+// runs pending events, and a click among them may start the next sound. The
+// keeper holds it meanwhile, so a sink the loop never comes back for (the
+// program ended during a chime) goes when the keeper does.
+void discard(std::unique_ptr<QAudioSink> sink, QObject& keeper) {
     if (!sink)
         return;
     sink->stop();
+    sink->setParent(&keeper);
     sink.release()->deleteLater();
 }
 
 // A sink playing the samples on the default output, or none and why.
 std::unique_ptr<QAudioSink> startSink(const QAudioFormat& format, const QByteArray& samples,
-                                      QString& why) {
+                                      QObject& keeper, QString& why) {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
         why = QStringLiteral("no audio output device");
@@ -91,7 +94,7 @@ std::unique_ptr<QAudioSink> startSink(const QAudioFormat& format, const QByteArr
     sink->start(buffer);
     if (sink->error() != QAudio::NoError) {
         why = errorText(sink->error());
-        discard(std::move(sink));
+        discard(std::move(sink), keeper);
         return nullptr;
     }
     return sink;
@@ -114,7 +117,7 @@ void AudioSinkOutput::play(const QAudioFormat& format, const QByteArray& samples
     QStringList qtSaid;
     {
         const QtWarnings gathering(qtSaid);
-        m_sink = startSink(format, samples, why);
+        m_sink = startSink(format, samples, m_stopped, why);
     }
     if (!why.isEmpty())
         qtSaid.prepend(QStringLiteral("No sound: ") + why);
@@ -129,7 +132,7 @@ void AudioSinkOutput::play(const QAudioFormat& format, const QByteArray& samples
 
 void AudioSinkOutput::stop() {
     m_poll.stop();
-    discard(std::move(m_sink));
+    discard(std::move(m_sink), m_stopped);
 }
 
 void AudioSinkOutput::poll() {

@@ -3,6 +3,7 @@
 #include "platform/soundoutput.h"
 
 #include <QDeadlineTimer>
+#include <QObject>
 #include <QTimer>
 
 #include <memory>
@@ -30,6 +31,7 @@ public:
 private:
     void poll();
 
+    QObject m_stopped; // owns the stopped sinks until the event loop deletes them
     std::unique_ptr<QAudioSink> m_sink;
     qint64 m_durationUs = 0;
     QDeadlineTimer m_deadline; // gives up on a sink that never gets to the end
