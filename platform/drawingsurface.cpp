@@ -91,10 +91,8 @@ void DrawingSurface::print(const QString& text) {
         QPainter painter(&m_image);
         painter.setFont(font());
         painter.setPen(m_foreColor);
-        const QPoint topLeft = toPixels({m_currentX, m_currentY});
-        painter.drawText(
-            QRect(topLeft, QSize(metrics.horizontalAdvance(text) + 1, metrics.height())),
-            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+        // Drawn from its baseline: one layout of the text instead of two.
+        painter.drawText(toPixels({m_currentX, m_currentY}) + QPoint(0, metrics.ascent()), text);
         m_canvas->update();
     }
     m_currentX = 0.0;
@@ -102,8 +100,8 @@ void DrawingSurface::print(const QString& text) {
 }
 
 void DrawingSurface::cls() {
-    m_image = QImage();
     ensureImage();
+    m_image.fill(m_backColor);
     m_currentX = 0.0;
     m_currentY = 0.0;
     m_canvas->update();
