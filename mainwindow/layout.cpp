@@ -10,8 +10,8 @@
 #include "platform/pictureholder.h"
 #include "platform/twips.h"
 #include "resources/icon.h"
+#include "resources/pictures.h"
 
-#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -97,7 +97,7 @@ void Form1::createControls() {
     Picture1->setBackColor(platform::qbColor(0));
     Picture1->setForeColor(platform::qbColor(15));
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture2 = new platform::PictureHolder(Picture1, QPixmap(QStringLiteral(":/walker.xpm")),
+    Picture2 = new platform::PictureHolder(Picture1, QPixmap::fromImage(resources::walkerPicture()),
                                            QSize(platform::px(615), platform::px(630)));
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->moveTo(QPointF(15, 15));

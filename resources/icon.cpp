@@ -1,5 +1,7 @@
 #include "resources/icon.h"
 
+#include "resources/pictures.h"
+
 #include <QPixmap>
 
 namespace resources {
@@ -9,7 +11,7 @@ QImage blockScaled(const QImage& picture, int factor) {
 }
 
 QIcon windowIcon() {
-    const QImage drawn(QStringLiteral(":/icon.xpm"));
+    const QImage drawn = iconPicture();
     QIcon icon;
     for (const int size : iconSizes)
         icon.addPixmap(QPixmap::fromImage(blockScaled(drawn, size / drawn.width())));
