@@ -2,6 +2,7 @@
 #include "graphs/form2.h"
 #include "graphs/form3.h"
 #include "help/form4.h"
+#include "liveobjects.h"
 #include "mainwindow/form1.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
@@ -14,31 +15,11 @@
 #include <QTest>
 #include <QThreadPool>
 
-#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <malloc.h>
 
-QT_BEGIN_NAMESPACE
-// Qt's table of hooks for debugging tools (QtCore/private/qhooks_p.h). Its
-// slots 3 and 4 are called as every QObject is made and destroyed, and have
-// been since Qt 5.4; declared here so the test needs no private headers.
-extern Q_CORE_EXPORT quintptr qtHookData[];
-QT_END_NAMESPACE
-
 namespace {
-
-std::atomic<qint64> liveObjects{0};
-
-// Counting starts before QApplication exists, so that nothing made earlier
-// is destroyed uncounted.
-const bool counting = [] {
-    constexpr int addQObject = 3;
-    constexpr int removeQObject = 4;
-    qtHookData[addQObject] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
-    qtHookData[removeQObject] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
-    return true;
-}();
 
 #ifdef __SANITIZE_ADDRESS__
 // AddressSanitizer keeps its own heap, which malloc's statistics do not see.
@@ -160,7 +141,7 @@ private slots:
 };
 
 void TestLifetime::initTestCase() {
-    QVERIFY(counting);
+    QVERIFY(countingObjects);
     keepOnePoolThread();
     platform::registerGothicSubstitutes();
     qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
