@@ -21,6 +21,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from realwindow import start_xvfb  # noqa: E402
+
 TIMEOUT = 20.0      # for any one thing to happen
 SESSION_LIMIT = 100  # for the whole session on the bus
 MAIN_TITLE = " Lurchfield\u3000"
@@ -66,21 +69,6 @@ def end_all_descendants():
                 os.waitpid(pid, 0)
             except ChildProcessError:
                 pass
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()  # written once the server accepts clients
-    if not number:
-        server.kill()
-        server.wait()
-        sys.exit("FAIL: Xvfb did not start")
-    return server, ":" + number
 
 
 def outside(program):
