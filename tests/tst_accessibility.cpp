@@ -1,6 +1,5 @@
 #include "activation.h"
-#include "graphs/form2.h"
-#include "graphs/form3.h"
+#include "graphwindows.h"
 #include "help/form4.h"
 #include "help/helptext.h"
 #include "mainwindow/form1.h"
@@ -352,12 +351,7 @@ void TestAccessibility::histograms() {
     QFETCH(QString, description);
     for (qsizetype n = 0; n + 1 < counts.size(); n += 2)
         Module1::freq.at(counts[n]) = float(counts[n + 1]);
-    std::unique_ptr<GraphWindow> window;
-    if (form == QLatin1String("Form2"))
-        window = std::make_unique<Form2>();
-    else
-        window = std::make_unique<Form3>();
-    window->show();
+    const auto window = openGraphWindow(form);
 
     QAccessibleInterface* chart = iface(window->Picture1);
     QCOMPARE(int(chart->role()), int(QAccessible::Graphic));

@@ -1,6 +1,5 @@
 #include "activation.h"
-#include "graphs/form2.h"
-#include "graphs/form3.h"
+#include "graphwindows.h"
 #include "platform/drawingsurface.h"
 #include "platform/fonts.h"
 #include "platform/linecontrol.h"
@@ -17,16 +16,6 @@
 namespace {
 
 constexpr QRgb blue = 0x0000FF;
-
-std::unique_ptr<GraphWindow> open(const QString& form) {
-    std::unique_ptr<GraphWindow> window;
-    if (form == QLatin1String("Form2"))
-        window = std::make_unique<Form2>();
-    else
-        window = std::make_unique<Form3>();
-    window->show();
-    return window;
-}
 
 QRgb rgb(const QImage& image, QPoint p) {
     return image.pixel(p) & 0xFFFFFF;
@@ -107,7 +96,7 @@ void TestGraphs::layout() {
     QFETCH(int, buttonPixels);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     QCOMPARE(window->objectName(), form);
     QCOMPARE(window->geometry(), QRect(257, 174, 507, clientHeight));
     QCOMPARE(window->windowTitle(), creditLine);
@@ -136,7 +125,7 @@ void TestGraphs::layout() {
 // Worked out by hand from the canvas (485 x 373 pixels) and the scales.
 void TestGraphs::barPixelsByHand() {
     Module1::freq[15] = 30;
-    const auto form2 = open(QStringLiteral("Form2"));
+    const auto form2 = openGraphWindow(QStringLiteral("Form2"));
     const QImage chart = form2->Picture1->image();
     // X = 0 spans columns 236 to 249 (18 and 19 units of 37), from row 353
     // (35 units) up to row 50 (5 units), the row of the highest dashes.
@@ -148,7 +137,7 @@ void TestGraphs::barPixelsByHand() {
 
     Module1::freq.fill(0);
     Module1::freq[0] = 5;
-    const auto form3 = open(QStringLiteral("Form3"));
+    const auto form3 = openGraphWindow(QStringLiteral("Form3"));
     // Bar 0 spans columns 69 to 92 (3 and 4 units of 21) up to row 302 (30 units).
     QCOMPARE(count(form3->Picture1->image(), QRect(69, 302, 24, 52), isBlue), 24 * 52);
     QCOMPARE(count(form3->Picture1->image(), QRect(69, 0, 24, 302), isBlue), 0);
@@ -174,7 +163,7 @@ void TestGraphs::barsReachTheirRows() {
     QFETCH(int, k);
     QFETCH(float, count);
     Module1::freq.at(k) = count;
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     const QImage chart = window->Picture1->image();
     const int left = at(*window, 3 + k, 0).x();
     const int right = at(*window, 4 + k, 0).x();
@@ -203,7 +192,7 @@ void TestGraphs::emptyChart() {
     QFETCH(double, axisLeft);
     QFETCH(double, axisRight);
     QFETCH(int, bars);
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     const QImage chart = window->Picture1->image();
     const int axis = at(*window, 0, 35).y();
     QCOMPARE(axis, 353);
@@ -224,7 +213,7 @@ void TestGraphs::emptyChart() {
 void TestGraphs::form3IgnoresCountersBeyond14() {
     for (std::size_t k = 15; k <= 30; ++k)
         Module1::freq.at(k) = 20;
-    const auto window = open(QStringLiteral("Form3"));
+    const auto window = openGraphWindow(QStringLiteral("Form3"));
     const QImage chart = window->Picture1->image();
     // Nothing blue above the axis (row 353), nor on it right of bar 14 (column 416).
     QCOMPARE(count(chart, QRect(0, 0, chart.width(), 353), isBlue), 0);
@@ -248,7 +237,7 @@ void TestGraphs::gridDashes_data() {
 void TestGraphs::gridDashes() {
     QFETCH(QString, form);
     QFETCH(QList<int>, dashes);
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     const QImage chart = window->Picture1->image();
     const QRgb background = window->Picture1->palette().color(QPalette::Button).rgb() & 0xFFFFFF;
     for (int row = 5; row <= 30; row += 5) {
@@ -295,7 +284,7 @@ void TestGraphs::texts() {
     QFETCH(QString, form);
     QFETCH(QPointF, position);
     QFETCH(bool, underAxis);
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     const QImage chart = window->Picture1->image();
     const QPoint corner = window->Picture1->toPixels(position);
     // Text starts at its position: dark pixels right of it, none just left.
@@ -316,7 +305,7 @@ void TestGraphs::texts() {
 // Form3's lowest count label is " 5": the same digit as Form2's "5", one blank further in.
 void TestGraphs::form3FiveStandsOneBlankIn() {
     const auto leftmostDark = [](const QString& form, QPointF position) {
-        const auto window = open(form);
+        const auto window = openGraphWindow(form);
         const QPoint corner = window->Picture1->toPixels(position);
         for (int x = corner.x(); x < corner.x() + 20; ++x)
             if (count(window->Picture1->image(), QRect(x, corner.y(), 1, 13), dark) > 0)
@@ -335,7 +324,7 @@ void TestGraphs::lowerCountsLeaveNoStaleBar_data() {
 void TestGraphs::lowerCountsLeaveNoStaleBar() {
     QFETCH(QString, form);
     Module1::freq[4] = 30;
-    const auto window = open(form);
+    const auto window = openGraphWindow(form);
     const QPoint high = at(*window, 7.5, 6);
     const QPoint low = at(*window, 7.5, 34);
     QCOMPARE(rgb(window->Picture1->image(), high), blue);
@@ -357,7 +346,7 @@ void TestGraphs::closeDestroys_data() {
 
 void TestGraphs::closeDestroys() {
     QFETCH(QString, form);
-    QPointer<GraphWindow> window = open(form).release();
+    QPointer<GraphWindow> window = openGraphWindow(form).release();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window);
     QTest::mouseClick(window->Command1, Qt::LeftButton);
