@@ -19,16 +19,9 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 import zlib
 
+from checks import expect, finish
+
 SIZES = (32, 64, 128, 256)
-
-failures = []
-
-
-def expect(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
 
 def read_xpm(path):
     """The pixels of a one-character-per-pixel XPM as rows of 0xRRGGBB."""
@@ -183,9 +176,7 @@ def main():
             check_metainfo(metainfo, app_id)
         check_icons(os.path.join(share, "icons", "hicolor"), app_id,
                     read_xpm(os.path.join(source, "resources", "icon.xpm")))
-    if failures:
-        sys.exit(f"FAIL: {len(failures)} check(s) failed")
-    print("all checks passed")
+    finish()
 
 
 if __name__ == "__main__":

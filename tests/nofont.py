@@ -18,6 +18,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from realwindow import (CANVAS, GREEN, LABEL70, WHITE, capture, count, count_dark,  # noqa: E402
                         exit_through_the_message, find_window, start_xvfb, tool, wait_for)
+from checks import finish  # noqa: E402
 
 # Latin fonts fontconfig itself pulls in on Debian, first choice first.
 FONT_DIRS = ["/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/truetype/liberation",
@@ -91,9 +92,7 @@ def main():
             server.wait(timeout=20)
     for line in errors.splitlines():
         print(f"  program stderr: {line}")
-    if failures:
-        sys.exit(f"FAIL: {len(failures)} check(s) failed")
-    print("all checks passed")
+    finish(failures)
 
 
 if __name__ == "__main__":

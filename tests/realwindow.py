@@ -16,6 +16,8 @@ import sys
 import tempfile
 import time
 
+from checks import finish
+
 CAPTION_START = " Lurchfield\u3000"
 CLIENT_SIZE = (642, 623)
 LABEL70 = (216, 0, 201, 25)        # the green title
@@ -183,9 +185,7 @@ def main():
             app.wait(timeout=TIMEOUT)
             server.terminate()
             server.wait(timeout=TIMEOUT)
-    if failures:
-        sys.exit(f"FAIL: {len(failures)} check(s) failed")
-    print("all checks passed")
+    finish(failures)
 
 
 if __name__ == "__main__":

@@ -20,21 +20,13 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from realwindow import (CANVAS, CLIENT_SIZE, LABEL70, MARKER, TIMEOUT, WHITE,  # noqa: E402
                         capture, count, find_window, tool, wait_for)
+from checks import expect, finish  # noqa: E402
 
 SCREEN = "2048x1600x24"            # room for the doubled window at its doubled place
 AXIS_ROW, AXIS_COLUMN = 111, 131   # plane y = 20 and x = 18, in canvas pixels at factor 1
 TITLE = (LABEL70[0] + 2, LABEL70[1] + 2, LABEL70[2] - 4, LABEL70[3] - 4)  # inside the border
 MINUS_TEN = (45, 117, 40, 23)      # "-10" printed at plane (7, 22), in canvas pixels
 ICON_SIZES = (32, 64, 128, 256)
-
-failures = []
-
-
-def expect(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
 
 def start_xvfb():
     read_end, write_end = os.pipe()
@@ -174,9 +166,7 @@ def main():
     finally:
         server.terminate()
         server.wait(timeout=TIMEOUT)
-    if failures:
-        sys.exit(f"FAIL: {len(failures)} check(s) failed")
-    print("all checks passed")
+    finish()
 
 
 if __name__ == "__main__":
