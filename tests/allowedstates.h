@@ -2,17 +2,12 @@
 
 #include <QString>
 
-// The states of the main window's state table once it is shown, with what
-// the flag-changing events under the table make of them. Flags are those of
-// Command1..Command8, Option1 and Option2, Timer1 and Timer2; 'S' is on for
-// the selected option button only, '?' either way. "Graph display" turns
-// Command1 off, an activation "Graph display"; in Complete the last trial
-// walks on only after the walk timer fell a whole trial behind.
+// The main window's states once shown, as its state table and the events under it make
+// them: Command1..8, Option1..2, Timer1..2; 'S' on for the selected option only, '?' either.
 struct AllowedState {
     const char* name;
     const char* flags;
-    int ctMin;
-    int ctMax;
+    int ctMin, ctMax;
 };
 
 inline constexpr AllowedState allowedStates[] = {
@@ -20,7 +15,9 @@ inline constexpr AllowedState allowedStates[] = {
     {"armed from idle", "00000010 11 01", 0, 0},
     {"armed from stopped", "00000010 SS ?1", 0, 51},
     {"running", "10000010 SS ?1", 1, 51},
+    // Command1 is off after "Graph display", "Graph display" after an activation.
     {"stopped", "?011?101 SS ?0", 0, 51},
+    // The last trial walks on only after the walk timer fell a whole trial behind.
     {"complete", "?011?001 SS ?1", 51, 51},
 };
 
