@@ -1,0 +1,594 @@
+#include "allowedstates.h"
+#include "graphs/form2.h"
+#include "graphs/form3.h"
+#include "help/form4.h"
+#include "help/helptext.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/resultstable.h"
+#include "platform/drawingsurface.h"
+#include "platform/fonts.h"
+#include "platform/label.h"
+#include "platform/messagebox.h"
+#include "platform/pictureholder.h"
+#include "platform/random.h"
+#include "platform/soundoutput.h"
+#include "platform/virtualtime.h"
+#include "walk/bins.h"
+#include "walk/formats.h"
+#include "walk/module1.h"
+#include "walk/move.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <private/qguiapplication_p.h>
+#include <private/qhooks_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <map>
+
+namespace {
+
+qint64 alive = 0; // QObjects alive, counted from before QApplication exists
+[[maybe_unused]] const bool counting = [] {
+    qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(+[](QObject*) { ++alive; });
+    qtHookData[QHooks::RemoveQObject] = reinterpret_cast<quintptr>(+[](QObject*) { --alive; });
+    return true;
+}();
+
+// The walk's draws replaced so that its steps go round the directions
+// written: "111222 13*12", 1 right, 2 up, 3 left, 4 down, "*n" n times over.
+void drawDirections(const QString& written) {
+    QString steps;
+    for (const QString& group : written.split(u' '))
+        steps += group.section(u'*', 0, 0).repeated(qMax(1, group.section(u'*', 1).toInt()));
+    platform::replaceDraws([steps, next = qsizetype(0)]() mutable {
+        return float(steps.at(next++ % steps.size()).digitValue() - 1) / 4.0f + 0.1f;
+    });
+}
+
+// The main window in virtual time, worked through its real buttons, checked after
+// each step: flags of the table, no trial lost but to a lag, freq and the average right.
+struct Session {
+    platform::VirtualTime time;
+    Form1 form;
+    bool lagged = false; // since the last Init
+
+    explicit Session(float timeOfDay = 50000.0f) : time(timeOfDay) {
+        QCOMPARE(flags(), QStringLiteral("11101111 11 00"));
+        form.show();
+    }
+
+    // Command1..Command8, Option1 and Option2, Timer1 and Timer2: "10100101 11 00".
+    QString flags() const {
+        QString text;
+        for (int c = 0; c < 10; ++c)
+            text += form.control(walk::Switch(c))->isEnabled() ? u'1' : u'0';
+        text += form.walk.Timer1.isEnabled() ? u'1' : u'0';
+        text += form.walk.Timer2.isEnabled() ? u'1' : u'0';
+        return text.insert(10, u' ').insert(8, u' ');
+    }
+
+    // Words: a button, close (the graph or help window's "Close"), away (that
+    // window made the active one), back (this one), lag (the walk timer 2.5 s
+    // behind), frame (this window closed through its frame), +N (N ms pass).
+    void run(const QString& script) {
+        for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+            QEvent activated(QEvent::WindowActivate);
+            lagged = word != QLatin1String("init") &&
+                     (lagged || (word == QLatin1String("lag") && form.walk.Timer1.isEnabled()));
+            if (word.startsWith(u'+'))
+                time.advance(word.mid(1).toLongLong());
+            else if (word == QLatin1String("close"))
+                click(other()->findChild<QPushButton*>(QStringLiteral("Command1")));
+            else if (word == QLatin1String("away") || word == QLatin1String("back"))
+                QCoreApplication::sendEvent(word == QLatin1String("back") ? &form : other(),
+                                            &activated);
+            else if (word == QLatin1String("lag"))
+                time.delay(form.walk.Timer1, 2500);
+            else if (word == QLatin1String("frame"))
+                form.close();
+            else
+                click(button(word));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const QString error = check();
+            QVERIFY2(error.isEmpty(), qPrintable(word + QStringLiteral(": ") + error));
+        }
+    }
+
+    QAbstractButton* button(const QString& word) const {
+        const QStringList words{"start", "stop", "init",  "graph",
+                                "help",  "exit", "plane", "linear"};
+        const QList<QAbstractButton*> buttons{form.Command6, form.Command7, form.Command4,
+                                              form.Command5, form.Command8, form.Command3,
+                                              form.Option1,  form.Option2};
+        return buttons.at(words.indexOf(word));
+    }
+
+    // A person clicks only what is enabled; a script that tries otherwise is wrong.
+    static void click(QAbstractButton* button) {
+        QVERIFY2(button->isEnabled(), qPrintable(button->text()));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    QWidget* other() const {
+        for (QWidget* window : std::initializer_list<QWidget*>{form.form2, form.form3, form.form4})
+            if (window)
+                return window;
+        return nullptr;
+    }
+
+    // Trial c's column, "X Y distance", or "cut" while empty.
+    QString column(int c) const {
+        QStringList cells;
+        for (walk::Row row : {walk::Row::xz, walk::Row::yz, walk::Row::kr})
+            cells << form.results->cell(row, c)->text();
+        return cells.join(u' ').trimmed().isEmpty() ? QStringLiteral("cut") : cells.join(u' ');
+    }
+
+    QString check() {
+        const walk::Walk& w = form.walk;
+        const bool linear = form.Option2->isChecked();
+        if (!allowedState(flags(), linear, w.ct))
+            return QStringLiteral("flags %1 at ct %2").arg(flags()).arg(w.ct);
+        std::array<float, 31> counted{};
+        float sum = 0;
+        int filled = 0;
+        for (int c = 1; c <= 51; ++c) {
+            const QStringList cells = column(c).split(u' ');
+            const bool finished = c < w.ct || (c == w.ct && !w.Timer1.isEnabled());
+            if (cells.size() == 1 && (!finished || lagged))
+                continue;
+            const int X = cells.value(0).toInt();
+            const int Y = cells.value(1).toInt();
+            const double d = std::sqrt(double(X * X + Y * Y));
+            if (!finished || cells.size() == 1 || cells[2] != walk::tenths(d) || (linear && Y != 0))
+                return QStringLiteral("column %1: %2").arg(c).arg(column(c));
+            const int bar = linear ? walk::linearBin(X) : walk::distanceBin(float(d));
+            if (bar >= 0)
+                counted[std::size_t(bar)] += 1;
+            sum = float(sum + d);
+            ++filled;
+        }
+        if (counted != Module1::freq)
+            return QStringLiteral("freq does not count the trials in the table");
+        if (form.Label74->text() != (filled ? walk::tenths(sum / float(filled)) : QString()))
+            return QStringLiteral("the average is not that of the table");
+        return {};
+    }
+};
+
+// The main window as the walk sees it, in one movement mode.
+struct Panel : walk::Panel {
+    explicit Panel(bool plane) : plane(plane) {}
+    void setEnabled(walk::Switch, bool) override {}
+    bool planeMovement() const override { return plane; }
+    void setCaption(walk::Readout, const QString&) override {}
+    void setCell(walk::Row, int, const QString&) override {}
+    void moveMarker(int, int) override {}
+    bool plane;
+};
+
+QByteArray le(quint32 value, int bytes) {
+    const quint32 little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&little), bytes);
+}
+
+// A chunk whose size field says `declared` (0: its size), padded to an even length.
+QByteArray chunk(const char* id, const QByteArray& body, quint32 declared = 0) {
+    const QByteArray out = id + le(declared ? declared : quint32(body.size()), 4) + body;
+    return body.size() % 2 ? out + '\0' : out;
+}
+
+// A "fmt " chunk; an extensible one (tag 0xFFFE) carries its subformat in `more`.
+QByteArray fmt(int tag, int channels, quint32 rate, int bits, int align = 0,
+               const QByteArray& more = {}) {
+    align = align ? align : channels * bits / 8;
+    return chunk("fmt ", le(tag, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) +
+                             le(align, 2) + le(bits, 2) + more);
+}
+
+QByteArray riff(const QByteArray& chunks) {
+    return "RIFF" + le(4 + chunks.size(), 4) + "WAVE" + chunks;
+}
+
+const QByteArray stereo16 = QByteArray::fromHex("34120100feff0080"); // two frames
+const QByteArray fmt16 = fmt(1, 2, 44100, 16);
+const QByteArray data = chunk("data", stereo16);
+
+QStringList heard; // what reached the output, and the warnings, in order
+
+// Stands in for the audio output; samples reach it in this little-endian host's order.
+struct Recorder : platform::SoundOutput {
+    void play(const QAudioFormat& format, const QByteArray& samples) override {
+        heard << QString::asprintf("play %d ch %d Hz format %d: ", format.channelCount(),
+                                   format.sampleRate(), format.sampleFormat()) +
+                     QString::fromLatin1(samples.toHex());
+    }
+    void stop() override { heard << QStringLiteral("stop"); }
+};
+
+// "pinpon.wav" with these bytes (none when null), cued as the main window cues it.
+QString cue(const QByteArray& bytes) {
+    QFile file(QStringLiteral("pinpon.wav"));
+    file.remove();
+    if (!bytes.isNull() && file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    file.close();
+    heard.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { heard << text; });
+    platform::MultimediaControl MMControl1(std::make_unique<Recorder>());
+    MMControl1.setCommand(QStringLiteral("Stop"));
+    MMControl1.setCommand(QStringLiteral("Close"));
+    MMControl1.setFileName(file.fileName());
+    MMControl1.setCommand(QStringLiteral("Open"));
+    MMControl1.setCommand(QStringLiteral("Sound"));
+    qInstallMessageHandler(previous);
+    return heard.join(QStringLiteral(" | "));
+}
+
+QString accessible(QObject* object) {
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(object);
+    return read->text(QAccessible::Name) + QStringLiteral(": ") +
+           read->text(QAccessible::Description);
+}
+
+// Whether the surface shows the text with its top-left corner at a point of
+// its scale, pixel for pixel as the text alone renders there.
+bool showsText(const platform::DrawingSurface& surface, QPointF at, const QString& text) {
+    const QImage& shown = surface.image();
+    QImage alone(shown.size(), shown.format());
+    alone.fill(shown.pixel(0, 0)); // the background
+    const QFontMetrics metrics(surface.font());
+    const QPoint baseline = surface.toPixels(at) + QPoint(0, metrics.ascent());
+    QPainter painter(&alone);
+    painter.setFont(surface.font());
+    painter.setPen(surface.foreColor());
+    painter.drawText(baseline, text);
+    const QRect box = metrics.boundingRect(text).translated(baseline);
+    return text.isEmpty() || shown.copy(box) == alone.copy(box);
+}
+
+// Bar k of a histogram, in light blue, `count` units up from the axis at 35, cut at the top.
+void expectBar(const GraphWindow* window, int k, int count) {
+    const platform::DrawingSurface& chart = *window->Picture1;
+    const QPoint foot = chart.toPixels({3.5 + k, 35});
+    const int top = std::max(0, chart.toPixels({0, 35.0 - count}).y());
+    for (int y = 0; y <= foot.y(); ++y)
+        QCOMPARE(chart.image().pixel(foot.x(), y) == qRgb(0, 0, 255), y >= top);
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// Chimes missing or broken, and windows offscreen cannot raise: a line each, thousands of times.
+void quieten(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("No sound")) && !text.contains(QLatin1String("raise()")))
+        qtHandler(type, context, text);
+}
+
+} // namespace
+
+class TestLurchfield : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_chimes;
+
+private slots:
+    void initTestCase() {
+        platform::registerGothicSubstitutes();
+        // Offscreen has no screen reader to switch accessibility on; the test stands in for one.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QVERIFY(QDir::setCurrent(m_chimes.path())); // where the chimes are looked for
+        qtHandler = qInstallMessageHandler(quieten);
+        platform::replaceMessageBoxes([](auto&, auto&) { return platform::answerOk; });
+    }
+    void cleanup() { platform::replaceDraws({}); }
+
+    // 20,000 trials a mode through the real step and time-seeded generator against
+    // the exact chances of the end points with the walls: Pearson's chi-square below
+    // its 1-in-1000 critical value (Wilson-Hilferty). Plane movement's cells are its bars.
+    void distribution() {
+        for (const bool plane : {true, false}) {
+            const auto cellOf = [plane](int x, int y) {
+                return plane ? walk::distanceBin(float(std::hypot(x - 15, y - 15))) : x;
+            };
+            std::map<std::pair<int, int>, double> chance{{{15, 15}, 1.0}};
+            for (int step = 0; step < 30; ++step) {
+                std::map<std::pair<int, int>, double> next;
+                for (const auto& [at, p] : chance)
+                    for (int a = 1; a <= 4; ++a) {
+                        const walk::Position to = walk::moved({at.first, at.second}, a, plane);
+                        next[{to.x, to.y}] += p / 4;
+                    }
+                chance = std::move(next);
+            }
+            std::map<int, std::pair<double, double>> cells; // observed and expected
+            QRect reach;
+            for (const auto& [at, p] : chance) {
+                reach |= QRect(at.first, at.second, 1, 1);
+                const int r2 =
+                    (at.first - 15) * (at.first - 15) + (at.second - 15) * (at.second - 15);
+                int k = 0;
+                while (2 * (k + 1) * (k + 1) <= r2)
+                    ++k;
+                QVERIFY(!plane || cellOf(at.first, at.second) == (k <= 14 ? k : -1));
+                cells[cellOf(at.first, at.second)].second += p * 20000;
+            }
+            // Walls at x and y 1 and 30; in linear movement only 1 and 3 meet them.
+            QCOMPARE(reach, plane ? QRect(1, 1, 30, 30) : QRect(-15, 15, 61, 1));
+            platform::VirtualTime time(plane ? 12345.0f : 54321.0f);
+            Panel panel(plane);
+            walk::Walk walk(panel);
+            for (int n = 0; n < 20000; ++n) {
+                walk.command2Click();
+                walk.Timer1.setEnabled(true);
+                time.advance(3100);
+                cells[cellOf(walk.x, walk.y)].first += 1;
+            }
+            double chiSquare = 0;
+            double k = 0;
+            std::pair<double, double> few;
+            for (const auto& [cell, counts] : cells) {
+                const auto [observed, expected] = counts;
+                few = expected < 5 ? std::pair(few.first + observed, few.second + expected) : few;
+                chiSquare +=
+                    expected < 5 ? 0 : (observed - expected) * (observed - expected) / expected;
+                k += expected < 5 ? 0 : 1;
+            }
+            chiSquare += (few.first - few.second) * (few.first - few.second) / few.second;
+            const double critical =
+                k * std::pow(1 - 2 / (9 * k) + 3.09 * std::sqrt(2 / (9 * k)), 3);
+            qInfo("chi-square %.1f, %g degrees of freedom, critical %.1f", chiSquare, k, critical);
+            QVERIFY(k >= 10 && chiSquare < critical);
+        }
+    }
+
+    void stateTable_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<int>("ct");
+        const auto row = [](const char* name, const char* script, const char* flags, int ct) {
+            QTest::newRow(name) << script << flags << ct;
+        };
+        row("idle at start-up", "", "10100101 11 00", 0);
+        row("armed, linear", "linear start +3999", "00000010 11 01", 0);
+        row("stopped while armed, the mode locked", "start +3999 stop", "10111101 10 00", 0);
+        row("mode chosen while armed", "start +2000 linear +2100", "10000010 01 11", 1);
+        row("running, resting", "start +7100", "10000010 10 01", 1);
+        row("stopped mid-trial", "start +5500 stop", "10111101 10 10", 1);
+        row("armed from stopped", "start +5000 stop start", "00000010 10 11", 1);
+        row("numbering on after a stop", "start +83100 stop start +7100", "10000010 10 01", 21);
+        row("complete, linear, ticking on", "linear start +230000", "10111001 01 01", 51);
+        row("back from another program, help", "start +7100 stop back help", "10111101 10 00", 1);
+        row("activation, stopped", "start +5000 stop graph away back +3000", "00110101 10 00", 1);
+        row("activation, complete", "start +208000 graph away back", "00110001 10 01", 51);
+        row("activation, complete, tick", "start +208000 graph away back +4000", "10111001 10 01",
+            51);
+        row("activation, running", "help back start +5000 away back +2100", "10000010 10 01", 1);
+        row("init ends a walking trial", "start +5000 stop init +10000", "10100101 11 00", 0);
+    }
+
+    // The flags and the trial count through the real buttons in virtual time.
+    void stateTable() {
+        QFETCH(QString, script);
+        Session s;
+        s.run(script);
+        QTEST(s.flags(), "flags");
+        QTEST(int(s.form.walk.ct), "ct");
+    }
+
+    // Five trials in known directions, the second cut short by the walk
+    // timer falling behind: four columns filled, their average 9/4 half up.
+    void recording() {
+        drawDirections("13*15 1*15 11 24*14 3*15 1*11 2424 1111 24*13");
+        Session s;
+        s.run("start +9500 lag +13700");
+        QStringList columns;
+        for (int c = 1; c <= 6; ++c)
+            columns << s.column(c);
+        QCOMPARE(columns.join(u'|'), "0 0 .0|cut|2 0 2.0|-3 0 3.0|4 0 4.0|cut");
+        QCOMPARE(s.form.Label74->text(), "2.3");
+    }
+
+    // The windows through one run: a plane trial to (3, -3), the help, whole
+    // experiments of linear trials to x 6, and "Exit".
+    void windows() {
+        drawDirections("111222 13*12");
+        Session s;
+        QStringList heard;
+        connect(&s.form.MMControl1, &platform::MultimediaControl::commandSet,
+                [&](const QString& command) { heard << command; });
+        connect(&s.form.MMControl1, &platform::MultimediaControl::fileNameSet,
+                [&](const QString& file) { heard << file; });
+        s.run("start +7100 stop graph");
+
+        // The plane's white axes, with ticks below and left of them, on black.
+        const platform::DrawingSurface& plane = *s.form.Picture1;
+        const QPoint crossing = plane.toPixels({18, 20});
+        for (int x = 0; x < plane.image().width(); ++x)
+            QCOMPARE(plane.image().pixel(x, crossing.y()), qRgb(255, 255, 255));
+        for (int y = 0; y < plane.image().height(); ++y)
+            QCOMPARE(plane.image().pixel(crossing.x(), y), qRgb(255, 255, 255));
+        for (int i = 5; i <= 35; i += 5) {
+            QCOMPARE(plane.image().pixel(plane.toPixels({i - 2.0, 20.6})), qRgb(255, 255, 255));
+            QCOMPARE(plane.image().pixel(plane.toPixels({17.6, double(i)})), qRgb(255, 255, 255));
+            QCOMPARE(qGray(plane.image().pixel(plane.toPixels({18.4, double(i)}))),
+                     i == 20 ? 255 : 0);
+        }
+        QCOMPARE(s.form.Picture2->pos(), plane.toPixels({18, 12}));
+
+        // Every name and description a screen reader finds in the window.
+        QStringList read{accessible(&s.form)};
+        for (QWidget* widget : s.form.findChildren<QWidget*>())
+            read << accessible(widget);
+        QVERIFY2(QCryptographicHash::hash(read.join(u'\n').toUtf8(), QCryptographicHash::Sha256)
+                         .toHex() ==
+                     "19d8a311f490519d852f654dedcaf1b48e03bc39236b087a18158351fa3939cb",
+                 qPrintable(read.join(u'|')));
+
+        // The distance histogram: 4.2 counts in [4.2, 5.7).
+        expectBar(s.form.form3, 3, 1);
+        QCOMPARE(accessible(s.form.form3->Picture1),
+                 "Histogram of the distance from the origin: distance 4.2 to 5.7: 1 trial");
+
+        // The help text, rewritten whole over old ink on each activation. The
+        // digest pins every character: fullwidth letters, indents, trailing blanks.
+        s.run("close back help");
+        const platform::DrawingSurface& help = *s.form.form4->Picture1;
+        const QString lines = QStringList(helpText().begin(), helpText().end()).join(u'\n');
+        QCOMPARE(QCryptographicHash::hash(lines.toUtf8(), QCryptographicHash::Sha256).toHex(),
+                 "45133b06b8558fbbc5f809a3b7160d0ba3e1a3e34ca864674f5958891e130fce");
+        QCOMPARE(accessible(s.form.form4->Picture1), QStringLiteral("Help text: ") + lines);
+        s.form.form4->Picture1->box({1000, 1000}, {4000, 3000}, Qt::red);
+        s.run("back away");
+        const double lineTwips = 15.0 * QFontMetrics(help.font()).height();
+        for (int n = 0; n < 26; ++n)
+            QVERIFY(showsText(help, {0, n * lineTwips}, helpText()[n]));
+
+        // The x histogram after a whole experiment, its bar cut at the top;
+        // after Init and one trial the same window shows that trial alone.
+        s.run("back init linear start +208000 graph");
+        QVERIFY(s.form.form2 && !s.form.form3);
+        expectBar(s.form.form2, 21, 51);
+        s.run("back init start +7100 stop graph");
+        expectBar(s.form.form2, 21, 1);
+        QCOMPARE(accessible(s.form.form2->Picture1),
+                 "Histogram of the final x coordinate: x 6: 1 trial");
+        QVERIFY(showsText(*s.form.form2->Picture1, {12, 1}, QStringLiteral("(Frecuency)")));
+
+        // Help and Init sounded "pinpon.wav", nothing else a chime. "Exit" sounds
+        // "endpinpon.wav" and ends the program on the real message box's answer.
+        const QString cue = QStringLiteral("Stop Close %1 Open Sound ");
+        QCOMPARE(heard.join(u' ') + u' ', cue.arg("pinpon.wav").repeated(3));
+        heard.clear();
+        platform::replaceMessageBoxes({});
+        QTimer::singleShot(0, &s.form, [&] { s.run("exit"); });
+        QTimer::singleShot(100, &s.form, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            heard << box->windowTitle() << box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QTimer::singleShot(5000, &s.form, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        platform::replaceMessageBoxes([](auto&, auto&) { return platform::answerOk; });
+        QCOMPARE(heard.join(u' '),
+                 cue.arg("endpinpon.wav") + "Lurchfield This software will exit.");
+        QVERIFY(!s.form.isVisible() && !s.form.form2->isVisible() && !s.form.form4->isVisible());
+    }
+
+    // Random events, each checked by the session, with broken chimes for the first
+    // half. LURCHFIELD_CHAOS_SEED replays a run, LURCHFIELD_CHAOS_EVENTS sets its length.
+    void randomEvents() {
+        const quint32 seed =
+            qEnvironmentVariable("LURCHFIELD_CHAOS_SEED",
+                                 QString::number(QRandomGenerator::global()->generate()))
+                .toUInt();
+        const int events = qEnvironmentVariable("LURCHFIELD_CHAOS_EVENTS", "100000").toInt();
+        qInfo("replay with LURCHFIELD_CHAOS_SEED=%u", seed);
+        QRandomGenerator random(seed);
+        const auto below = [&random](int n) { return int(random.bounded(n)); };
+        for (const char* name : {"pinpon.wav", "endpinpon.wav"}) {
+            QFile chime(QString::fromLatin1(name));
+            QVERIFY(chime.open(QIODevice::WriteOnly) && chime.write("RIFF") == 4);
+        }
+        auto s = std::make_unique<Session>(float(below(86400)));
+        for (int n = 1; n <= events && !QTest::currentTestFailed(); ++n) {
+            if (n == events / 2)
+                QVERIFY(QFile::remove("pinpon.wav") && QFile::remove("endpinpon.wav"));
+            QStringList words{"back", s->other() ? "away" : "back", s->other() ? "close" : "back"};
+            for (const char* word : {"start", "stop", "init", "graph", "help", "plane", "linear"})
+                if (s->button(QLatin1String(word))->isEnabled())
+                    words << QLatin1String(word);
+            const int roll = below(1000);
+            QString word = words[below(int(words.size()))];
+            if (roll < 500)
+                word = QStringLiteral("+%1").arg(below(4) ? below(4000) + 1 : below(60000) + 1);
+            else if (roll < 520)
+                word = QStringLiteral("lag");
+            else if (roll >= 997)
+                word = roll == 999 || !s->form.Command3->isEnabled() ? "frame" : "exit";
+            s->run(word);
+            if (word == QLatin1String("exit") || word == QLatin1String("frame")) {
+                for (const QWidget* window : QApplication::topLevelWidgets())
+                    if (window->isVisible())
+                        QTest::qFail(qPrintable(window->objectName() + " left open"), __FILE__,
+                                     __LINE__);
+                s = std::make_unique<Session>(float(below(86400)));
+            }
+        }
+    }
+
+    // Graph and help windows opened and closed a hundred times leave no object behind.
+    void windowsLeaveNothingBehind() {
+        drawDirections("1");
+        Session s;
+        qint64 objects = 0;
+        for (int n = 0; n < 103; ++n) {
+            objects = n == 3 ? alive : objects; // once Qt's caches are filled
+            s.run("linear start +7100 stop graph close back help close back init "
+                  "plane start +7100 stop graph close back help close back init");
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(alive, objects);
+    }
+    void file_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("heard"); // what plays, or why nothing does
+        const auto row = [](const char* name, const QByteArray& file, const char* heard) {
+            QTest::newRow(name) << file << heard;
+        };
+        const QByteArray subformat = le(22, 2) + le(16, 2) + le(3, 4) + le(1, 2) +
+                                     QByteArray::fromHex("000000001000800000aa00389b71");
+        const char* good = "2 ch 44100 Hz format 2: 34120100feff0080";
+        row("PCM 8-bit", riff(fmt(1, 1, 8000, 8) + chunk("data", "\x01\x80\xff")),
+            "1 ch 8000 Hz format 1: 0180ff");
+        row("PCM 24-bit as 32", riff(fmt(1, 1, 96000, 24) + chunk("data", stereo16.left(6))),
+            "1 ch 96000 Hz format 3: 003412010000feff");
+        row("float", riff(fmt(3, 2, 48000, 32) + data), "2 ch 48000 Hz format 4: 34120100feff0080");
+        row("extensible", riff(fmt(0xFFFE, 2, 44100, 16, 0, subformat) + data), good);
+        row("other chunks skipped, odd ones padded, data first, a second ignored",
+            riff(chunk("LIST", "INFOa") + data + fmt16 + chunk("data", "abcd")), good);
+        row("sizes past the end trimmed, half a frame dropped",
+            "RIFF" + le(~0u, 4) + "WAVE" + fmt16 + chunk("data", stereo16 + "ab", ~0u), good);
+        row("missing", {}, "no such file");
+        row("empty", "", "not a RIFF/WAVE file");
+        row("no fmt", riff(data), "no fmt chunk");
+        row("fmt cut short", riff(fmt16).chopped(3), "fmt chunk cut short");
+        row("extensible, foreign GUID",
+            riff(fmt(0xFFFE, 2, 44100, 16, 0, subformat.chopped(1) + "?") + data),
+            "unknown extensible subformat");
+        row("ADPCM", riff(fmt(2, 2, 44100, 16) + data), "unsupported format 2 with 16 bits");
+        row("rate 768001", riff(fmt(1, 2, 768001, 16) + data), "unsupported sample rate 768001");
+        row("block align", riff(fmt(1, 2, 44100, 16, 2) + data),
+            "block align 2 does not fit 2 channels of 16 bits");
+        row("no data", riff(fmt16), "no data chunk");
+    }
+
+    // A cue stops and closes, then plays the file, or costs one warning that
+    // names the file and says why.
+    void file() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, heard);
+        const bool plays = heard.contains(QLatin1String(" Hz "));
+        QCOMPARE(cue(file),
+                 (plays ? "stop | stop | play " : "stop | stop | No sound from \"pinpon.wav\": ") +
+                     heard);
+    }
+
+    // Every prefix of a file is refused, or gives the whole frames within it.
+    void cutAtEveryByte() {
+        const QByteArray head = riff(chunk("LIST", "INFOabc") + fmt16);
+        for (qsizetype cut = 0; cut <= head.size() + data.size(); ++cut) {
+            const qsizetype frames = std::max<qsizetype>(0, cut - head.size() - 8) / 4;
+            const QString got = cue((head + data).left(cut));
+            const QString want =
+                "stop | stop | play 2 ch 44100 Hz format 2: " + stereo16.left(frames * 4).toHex();
+            QVERIFY2(frames ? got == want : got.count(u'|') == 2, qPrintable(got));
+        }
+    }
+};
+
+QTEST_MAIN(TestLurchfield)
+#include "tst_lurchfield.moc"
