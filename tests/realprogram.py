@@ -14,13 +14,17 @@ import time
 import wave
 from array import array
 
+import gi
+
+gi.require_version("GdkPixbuf", "2.0")
+from gi.repository import GdkPixbuf, GLib  # noqa: E402
+
 MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
 # In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
 TITLE, CANVAS, WALKER = (218, 2, 197, 21), (194, 354, 261, 221), (303, 437, 41, 42)
 EXIT_CAPTION, X_AXIS, Y_AXIS = (8, 6, 40, 14), 465, 325
 EXIT, HELP_BUTTON = ("28", "12"), ("556", "12")  # the middles of the buttons
-GREEN, WHITE, BLUE = 0x00FF00, 0xFFFFFF, 0x0000FF
-RATE = 44100  # samples per second of the chimes and the recording, mono 16-bit
+GREEN, WHITE, BLUE, RATE = 0x00FF00, 0xFFFFFF, 0x0000FF, 44100  # RATE: of the mono chimes
 
 
 def end(processes):  # each with whatever it started: each leads a process group of its own
@@ -48,9 +52,8 @@ class Fixture:
         bus = self.launch("--session", "--nofork", "--print-address", program="dbus-daemon",
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-        self.launch("--daemonize=no", "--exit-idle-time=-1", "-n", "--load=module-null-sink "
-                    "sink_name=null", "--load=module-native-protocol-unix", program="pulseaudio",
-                    stderr=subprocess.DEVNULL)
+        self.launch("-n", "--log-level=0", "--exit-idle-time=-1", "--load=module-null-sink"
+                    " sink_name=null", "--load=module-native-protocol-unix", program="pulseaudio")
         self.env["PULSE_SERVER"] = f"unix:{self.env['XDG_RUNTIME_DIR']}/pulse/native"
         self.wait(lambda: self.x("pactl", "info"), "the sound server")
 
@@ -159,11 +162,6 @@ def look(fx, name, **launch):  # checks the main window, then "Exit"; returns th
 
 
 def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
-    import gi
-
-    gi.require_version("GdkPixbuf", "2.0")
-    from gi.repository import GdkPixbuf
-
     pixbuf = GdkPixbuf.Pixbuf.new_from_file(path or f"{fx.source}/resources/icon.xpm")
     pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
     px = pixbuf.add_alpha(False, 0, 0, 0).get_pixels()  # RGBA
@@ -188,7 +186,6 @@ def check_window(fx):
         values = values[2 + values[0] * values[1]:]
     fx.expect({64, 128, 256} <= set(icons) and all(p == icon(fx, n) for n, p in icons.items()),
               f"scale 2: the window icon is icon.xpm in blocks at {sorted(icons)} pixels")
-    # The rows about the x axis, left of the walker: one white, the others black and ticks.
     band = [set(row[2 * CANVAS[0]:2 * WALKER[0]]) for row in two[2 * X_AXIS - 3:2 * X_AXIS + 4]]
     fx.expect(band.count({WHITE}) == 1 and set().union(*band) == {0, WHITE},
               "scale 2: the axes are one device pixel of pure white")
@@ -260,9 +257,14 @@ def check_atspi(fx):
         actions = accessible.queryAction()
         actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
 
+    def registered():  # the desktop hears of a new program by a signal: deliver them first
+        while GLib.MainContext.default().iteration(False):
+            pass
+        desktop = pyatspi.Registry.getDesktop(0)
+        return next((a for a in desktop if a and a.get_process_id() == process.pid), None)
+
     process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-    app = fx.wait(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
-                                if a and a.get_process_id() == process.pid), None), "the program")
+    app = fx.wait(registered, "the program on the accessibility bus")
     app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # read what is there now
     main = fx.wait(lambda: next((w for w in app if w and w.name.startswith(MAIN)), None), MAIN)
     control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
@@ -311,7 +313,6 @@ CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install]
 def main():
     build, source, *names = sys.argv[1:]
     checks = {check.__name__[6:]: check for check in CHECKS}
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))  # teardown still runs
     fx = Fixture(os.path.abspath(build), os.path.abspath(source))
     try:
         fx.start()
