@@ -13,11 +13,6 @@ import time
 import wave
 from array import array
 
-import gi
-
-gi.require_version("GdkPixbuf", "2.0")
-from gi.repository import GdkPixbuf  # noqa: E402
-
 MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
 # In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
 TITLE, CANVAS, WALKER = (218, 2, 197, 21), (194, 354, 261, 221), (303, 437, 41, 42)
@@ -162,6 +157,11 @@ def look(fx, name, **launch):  # checks the main window, then "Exit"; returns th
 
 
 def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+    import gi
+
+    gi.require_version("GdkPixbuf", "2.0")
+    from gi.repository import GdkPixbuf
+
     pixbuf = GdkPixbuf.Pixbuf.new_from_file(path or f"{fx.source}/resources/icon.xpm")
     pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
     px = pixbuf.add_alpha(False, 0, 0, 0).get_pixels()  # RGBA
