@@ -1,0 +1,331 @@
+#!/usr/bin/python3
+"""Usage: realprogram.py BUILD_DIR SOURCE_DIR [CHECK ...]: the built program, checked for real."""
+
+import contextlib
+import math
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import wave
+from array import array
+
+MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
+# In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
+TITLE, CANVAS, WALKER = (218, 2, 197, 21), (194, 354, 261, 221), (303, 437, 41, 42)
+EXIT_CAPTION, X_AXIS, Y_AXIS = (8, 6, 40, 14), 465, 325
+EXIT, HELP_BUTTON = ("28", "12"), ("556", "12")  # the middles of the buttons
+GREEN, WHITE, BLUE, RATE = 0x00FF00, 0xFFFFFF, 0x0000FF, 44100  # RATE: of the mono chimes
+
+
+def end(processes):  # each with whatever it started: each leads a process group of its own
+    for stop in (signal.SIGTERM, signal.SIGKILL):
+        for process in processes:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(process.pid, stop)
+        for process in processes:
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                process.wait(timeout=10)
+
+
+class Fixture:
+    def __init__(self, build, source):
+        self.build, self.source, self.program = build, source, os.path.join(build, "lurchfield")
+        self.processes, self.failures = [], []
+        self.scratch = tempfile.TemporaryDirectory(prefix="realprogram.")  # removed at exit
+        self.empty = self.folder()  # no chime files: the program stays silent there
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI_", "PULSE_"))}
+        self.env.update(XDG_RUNTIME_DIR=self.folder(), HOME=self.scratch.name, LC_ALL="C.UTF-8")
+
+    def start(self):
+        self.display = self.env["DISPLAY"] = self.xvfb("1280x1024x24")
+        bus = self.launch("--session", "--nofork", "--print-address", program="dbus-daemon",
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        self.launch("-n", "--log-level=0", "--exit-idle-time=-1", "--load=module-null-sink"
+                    " sink_name=null", "--load=module-native-protocol-unix", program="pulseaudio")
+        self.env["PULSE_SERVER"] = f"unix:{self.env['XDG_RUNTIME_DIR']}/pulse/native"
+        self.wait(lambda: self.x("pactl", "info"), "the sound server")
+
+    def folder(self):
+        return tempfile.mkdtemp(dir=self.scratch.name)  # private, mode 0700
+
+    def xvfb(self, screen):  # with no window manager; returns its ":N" once it takes clients
+        taken = open("/proc/net/unix").read()  # other servers' sockets, whatever their locks say
+        number = next(n for n in range(os.getpid() % 900 + 100, 2000) if f"/X{n}\n" not in taken)
+        server = self.launch(f":{number}", "-displayfd", "1", "-screen", "0", screen,
+                             program="Xvfb", stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        return ":" + server.stdout.readline().decode().strip()
+
+    def on_display(self, screen):  # this fixture, with the same lists, on an X server of its own
+        other, display = object.__new__(Fixture), self.xvfb(screen)
+        other.__dict__ = dict(vars(self), display=display, env=dict(self.env, DISPLAY=display))
+        return other
+
+    def launch(self, *args, cwd=None, env=None, program=None, **popen):
+        """Starts the program, or another; it is ended when the check that started it ends."""
+        self.processes.append(subprocess.Popen(
+            [program or self.program, *args], cwd=cwd or self.empty,
+            env=dict(self.env, **(env or {})), start_new_session=True, **popen))
+        return self.processes[-1]
+
+    def x(self, *args):
+        return subprocess.run(args, env=self.env, capture_output=True, check=True,
+                              timeout=20).stdout
+
+    def wait(self, probe, what, timeout=20):
+        """Polls probe until it gives a true value; a tool refusing meanwhile is tried again."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            with contextlib.suppress(subprocess.CalledProcessError):
+                if result := probe():
+                    return result
+            time.sleep(0.1)
+        raise RuntimeError(f"gave up after {timeout} s waiting for {what}")
+
+    def window(self, caption_prefix, timeout=20):  # once it is mapped and viewable
+        pattern = re.compile(rf'^\s*(0x[0-9a-f]+) "{re.escape(caption_prefix)}', re.M)
+        tree = lambda: self.x("xwininfo", "-root", "-children").decode()  # noqa: E731
+        viewable = lambda w: b"IsViewable" in self.x("xwininfo", "-id", w)  # noqa: E731
+        return self.wait(lambda: next(filter(viewable, pattern.findall(tree())), None),
+                         f"a window {caption_prefix!r}", timeout)
+
+    def capture(self, window):
+        """The window's pixels as rows of 0xRRGGBB; xwd refuses a window not viewable (yet)."""
+        data = self.wait(lambda: self.x("xwd", "-id", window, "-silent"), f"a capture of {window}")
+        head = array("I", data[:100])
+        head.byteswap()  # big-endian; Xvfb's 32-bit pixels come in this machine's order
+        pixels, width, stride = array("I", data[head[0] + 12 * head[19]:]), head[4], head[12] // 4
+        return [[p & 0xFFFFFF for p in pixels[y * stride:y * stride + width]]
+                for y in range(head[5])]
+
+    def expect(self, ok, what):
+        print(("ok   " if ok else "FAIL ") + what, flush=True)
+        self.failures += [] if ok else [what]
+        return ok
+
+
+def region(rows, rect, factor=1):
+    x, y, w, h = (v * factor for v in rect)
+    return [row[x:x + w] for row in rows[y:y + h]]
+
+
+def count(rows, colour):
+    return sum(row.count(colour) for row in rows)
+
+
+def dark(rows):
+    return sum((p >> 16) + (p >> 8 & 255) + (p & 255) < 200 for row in rows for p in row)
+
+
+def ready(fx, factor=1, **launch):  # the program started, its window, and its plane drawn
+    app = fx.launch(**launch)
+    main = fx.window(MAIN)
+    rows = fx.wait(lambda: (r := fx.capture(main)) and count(region(r, CANVAS, factor), WHITE)
+                   > 400 * factor and r, "the plane to be drawn")
+    return app, main, rows
+
+
+def look(fx, name, **launch):  # checks the main window, then "Exit"; returns the capture
+    with open(os.path.join(fx.folder(), "stderr"), "w+") as log:
+        app, main, shot = ready(fx, stderr=log, **launch)
+        green, inked = count(region(shot, TITLE), GREEN), dark(region(shot, EXIT_CAPTION))
+        fx.expect(0.6 * 197 * 21 < green < 197 * 21 - 50 and inked > 10,
+                  f"{name}: the title is green ({green} pixels); it and Exit carry captions")
+        canvas, blue = region(shot, CANVAS), count(region(shot, WALKER), BLUE)
+        axes = shot[X_AXIS][194:303] + shot[X_AXIS][344:455]
+        axes += [r[Y_AXIS] for r in shot[354:437] + shot[479:575]]
+        fx.expect(count(canvas, 0) > 0.9 * 261 * 221 and set(axes) == {WHITE} and blue > 50 and
+                  count(canvas, BLUE) == blue, f"{name}: black plane, white axes, walker at origin")
+        before = len(open(log.name).readlines())
+        fx.x("xdotool", "mousemove", "--window", main, *EXIT, "click", "1")
+        box = fx.window(MESSAGE)
+        rows = fx.wait(lambda: (r := fx.capture(box)) and dark(r) > 20 and r, "the message")
+        # Above the button, greys and black text only: a style's icons are in colour.
+        tints = [(p >> 16, p >> 8 & 255, p & 255) for row in rows[:len(rows) // 2] for p in row]
+        coloured = sum(max(tint) - min(tint) > 12 for tint in tints)
+        fx.expect(not coloured, f"{name}: the exit message shows no icon ({coloured} in colour)")
+        fx.x("xdotool", "windowfocus", "--sync", box, "key", "Return")
+        code = app.wait(timeout=20)
+    said = open(log.name).readlines()[before:]
+    fx.expect(code == 0 and len(said) <= 1, f"{name}: Return ends it with {code}; stderr: {said}")
+    return shot
+
+
+def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+    import gi
+
+    gi.require_version("GdkPixbuf", "2.0")
+    from gi.repository import GdkPixbuf
+
+    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path or f"{fx.source}/resources/icon.xpm")
+    pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
+    px = pixbuf.add_alpha(False, 0, 0, 0).get_pixels()  # RGBA
+    return [int.from_bytes(px[i + 3:i + 4] + px[i:i + 3], "big") for i in range(0, len(px), 4)]
+
+
+def differing(rows, small):  # pixels that differ from small with each pixel a 2x2 block
+    blocks = [[p for p in row for _ in (0, 1)] for row in small for _ in (0, 1)]
+    return sum(p != q for row, block in zip(rows, blocks) for p, q in zip(row, block))
+
+
+def check_window(fx):
+    """The main window as a person sees it; at QT_SCALE_FACTOR 2 it doubles and stays sharp."""
+    big = fx.on_display("2048x1600x24")  # room for the doubled window at its doubled place
+    one = look(big, "window")
+    _, main, two = ready(big, 2, env={"QT_SCALE_FACTOR": "2"})
+    said = big.x("xprop", "-id", main, "-notype", "-len", "9999999", "-f", "_NET_WM_ICON", "32c",
+                 "=$0+\n", "_NET_WM_ICON").decode().split("=")
+    values, icons = [int(v) for v in re.findall(r"\d+", said[1])], {}
+    while values:  # width, height, pixels: Qt asks for each size in device pixels
+        icons[values[0]] = values[2:2 + values[0] * values[1]]
+        values = values[2 + values[0] * values[1]:]
+    fx.expect({64, 128, 256} <= set(icons) and all(p == icon(fx, n) for n, p in icons.items()),
+              f"scale 2: the window icon is icon.xpm in blocks at {sorted(icons)} pixels")
+    band = [set(row[2 * CANVAS[0]:2 * WALKER[0]]) for row in two[2 * X_AXIS - 3:2 * X_AXIS + 4]]
+    fx.expect(band.count({WHITE}) == 1 and set().union(*band) == {0, WHITE},
+              "scale 2: the axes are one device pixel of pure white")
+    sizes = [(len(rows[0]), len(rows)) for rows in (one, two)]
+    fx.expect(sizes == [(642, 623), (1284, 1246)], f"scale 1 and 2: the client area is {sizes}")
+    walker = region(one, WALKER)
+    fx.expect(len({p for row in walker for p in row}) >= 5 and differing(
+        region(two, WALKER, 2), walker) == 0, "scale 2: the walker is drawn in 2x2 blocks")
+    sharp = differing(region(two, TITLE, 2), region(one, TITLE))  # the plane's are the axes
+    fx.expect(sharp > 500, f"scale 2: the title's text is drawn at device resolution ({sharp})")
+
+
+def write_chime(folder, name, tones):  # loud, with no fade, so that a cut end shows
+    samples = array("h", (int(23000 * math.sin(2 * math.pi * f * i / RATE))
+                          for f, seconds in tones for i in range(int(seconds * RATE))))
+    with wave.open(os.path.join(folder, name), "wb") as out:
+        out.setparams((1, 2, RATE, 0, "NONE", None))
+        out.writeframes(samples)
+    return samples
+
+
+def sounding(samples):  # seconds from the first to the last sample above 1% of full scale
+    loud = [i for i, v in enumerate(samples) if abs(v) > 328]
+    return (loud[-1] - loud[0]) / RATE if loud else 0
+
+
+def check_bare(fx):
+    """With DejaVu fonts alone and no sound server, the window shows all the same."""
+    folder = fx.folder()
+    write_chime(folder, "endpinpon.wav", [(880, 0.3)])
+    with open(os.path.join(folder, "fonts.conf"), "w") as conf:
+        conf.write("<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir></fontconfig>")
+    look(fx, "bare", cwd=folder, env={"FONTCONFIG_FILE": conf.name, "PULSE_SERVER": "unix:/no"})
+
+
+def check_chime(fx):
+    """Help's chime as long as its file; Exit during its chime leaves nothing to leak checks."""
+    folder = fx.folder()
+    length = sounding(write_chime(folder, "pinpon.wav", [(1319, 0.3), (1047, 0.5)]))
+    write_chime(folder, "endpinpon.wav", [(880, 5)])
+    recording = open(os.path.join(folder, "recording"), "w+b")
+    gapless = fx.launch("--latency-msec=20", "/dev/zero", program="pacat")  # keeps the sink on
+    parec = fx.launch("--device=null.monitor", "--latency-msec=20", f"--rate={RATE}",
+                      "--channels=1", "--format=s16le", program="parec", stdout=recording)
+    fx.wait(lambda: os.path.getsize(recording.name) > 0.4 * RATE, "a sink awake")  # takes 2 s
+    with open(os.path.join(folder, "stderr"), "w+") as log:
+        app, main, _ = ready(fx, cwd=folder, stderr=log)
+        fx.x("xdotool", "mousemove", "--window", main, *HELP_BUTTON, "click", "1")
+        time.sleep(length + 2)
+        end([parec, gapless])
+        heard = sounding(array("h", open(recording.name, "rb").read()))
+        fx.expect(abs(heard - length) <= 0.030,
+                  f"chime: Help sounds {heard * 1000:.0f} ms of {length * 1000:.0f} (±30)")
+        fx.x("xdotool", "mousemove", "--window", main, *EXIT, "click", "1")
+        box = fx.window(MESSAGE)
+        fx.wait(lambda: fx.x("pactl", "list", "short", "sink-inputs"), "the Exit chime")
+        fx.x("xdotool", "windowfocus", "--sync", box, "key", "Return")
+        code = app.wait(timeout=20)
+    said = open(log.name).read()
+    fx.expect(code == 0 and not said, f"chime: Exit ends it with {code}; stderr: {said!r}")
+
+
+def check_atspi(fx):
+    """Works the program from outside, as a screen reader does, through AT-SPI."""
+    os.environ.update(fx.env)  # pyatspi finds this run's buses
+    import pyatspi
+
+    def press(accessible):
+        actions = accessible.queryAction()
+        actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # a list kept would hear of programs late
+    process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    app = fx.wait(lambda: next((a for a in desktop if a and a.get_process_id() == process.pid),
+                               None), "the program on the accessibility bus")
+    app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # read what is there now
+    main = fx.wait(lambda: next((w for w in app if w and w.name.startswith(MAIN)), None), MAIN)
+    control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
+    plane = control["Coordinate plane"]
+    press(control["Experiment Start"])
+    fx.wait(lambda: cell["Trial 1, distance"].name, "the first trial's results")
+    press(control["Experiment Stop"])
+    fx.wait(lambda: control["Experiment Start"].getState().contains(pyatspi.STATE_ENABLED), "Stop")
+    trial = cell["Trial number"].name
+    fx.wait(lambda: cell[f"Trial {trial}, distance"].name, f"trial {trial} to be recorded")
+    x, y = (cell[f"Trial {trial}, {c} coordinate"].name for c in "xy")
+    fx.expect(plane.description == f"Walker at x {x}, y {y}",
+              f"atspi: the plane says where trial {trial} ended: {plane.description}")
+    press(control["Exit"])
+    press(fx.wait(lambda: pyatspi.findDescendant(app, lambda a: a.name == "OK"), "the message"))
+    code = process.wait(timeout=20)
+    fx.expect(code == 0, f"atspi: OK on the exit message ends the program with {code}")
+
+
+def check_install(fx):
+    """Installed into a fresh prefix, it lands like a desktop application, under one name."""
+    header = open(f"{fx.source}/resources/desktopid.h").read()
+    app = re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
+    prefix = fx.folder()
+    fx.x("cmake", "--install", fx.build, "--prefix", prefix)
+    icons = {n: f"share/icons/hicolor/{n}x{n}/apps/{app}.png" for n in (32, 64, 128, 256)}
+    desktop, meta = f"share/applications/{app}.desktop", f"share/metainfo/{app}.metainfo.xml"
+    found = {os.path.relpath(f"{d}/{f}", prefix) for d, _, files in os.walk(prefix) for f in files}
+    fx.expect(found == {"bin/lurchfield", desktop, meta, *icons.values()}, f"install: {found}")
+    entry = open(f"{prefix}/{desktop}").read().splitlines()
+    fx.expect({"Name=Lurchfield", f"Icon={app}", "Exec=lurchfield"} <= set(entry),
+              "install: the desktop entry names the application, its icon and its program")
+    # The tree's validation also matches the metainfo's id and launchable against the files.
+    for tool in ("desktop-file-validate", desktop), ("appstreamcli", "validate-tree", "--pedantic",
+                                                     "--no-net", "."):
+        run = subprocess.run(tool, cwd=prefix, capture_output=True, text=True)
+        remarks = [line for line in (run.stdout + run.stderr).splitlines() if line[:1] != "✔"]
+        fx.expect(run.returncode == 0 and not remarks, f"install: {tool[0]} says {remarks}")
+    for n, path in icons.items():
+        fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
+
+
+CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install]
+
+
+def main():
+    build, source, *names = sys.argv[1:]
+    checks = {check.__name__[6:]: check for check in CHECKS}
+    fx = Fixture(os.path.abspath(build), os.path.abspath(source))
+    try:
+        fx.start()
+        for name in names or checks:
+            started = len(fx.processes)
+            try:
+                checks[name](fx)
+            except Exception as error:
+                fx.expect(False, f"{name} stopped: {error!r}")
+            for process in reversed(fx.processes[started:]):  # the latest first, X servers last
+                end([process])  # and no window is left for the next check to find
+            del fx.processes[started:]
+    finally:
+        end(fx.processes[::-1])
+    sys.exit(f"FAIL: {len(fx.failures)} check(s) failed" if fx.failures else None)
+
+
+if __name__ == "__main__":
+    main()
