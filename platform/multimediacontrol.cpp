@@ -1,6 +1,7 @@
 #include "platform/multimediacontrol.h"
 
 #include "platform/audiosinkoutput.h"
+#include "platform/soundfilesearch.h"
 #include "platform/wavfile.h"
 
 #include <QDebug>
@@ -87,8 +88,10 @@ QString MultimediaControl::fileName() const {
 
 void MultimediaControl::open() {
     unload();
-    QString why;
-    const std::optional<QByteArray> bytes = readFile(m_fileName, why);
+    // A bare name is looked for in the sound folders; a path is taken as given.
+    const QString path = m_fileName.contains(u'/') ? m_fileName : findSoundFile(m_fileName);
+    QString why = QStringLiteral("no such file in ") + soundFolders().join(QStringLiteral(", "));
+    const std::optional<QByteArray> bytes = path.isEmpty() ? std::nullopt : readFile(path, why);
     if (bytes) {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->constData());
         const WavFile wav = WavFile::decode({data, std::size_t(bytes->size())});
@@ -102,7 +105,8 @@ void MultimediaControl::open() {
         }
         why = QString::fromStdString(wav.error);
     }
-    qWarning().noquote() << QStringLiteral("No sound from \"%1\": %2").arg(m_fileName, why);
+    qWarning().noquote()
+        << QStringLiteral("No sound from \"%1\": %2").arg(path.isEmpty() ? m_fileName : path, why);
 }
 
 void MultimediaControl::sound() {

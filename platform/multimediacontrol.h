@@ -12,11 +12,13 @@ namespace platform {
 class SoundOutput;
 
 // The program's multimedia device: driven by setting a file name and issuing
-// commands. "Open" loads the WAV file named, from the working directory when
-// the name is relative; "Sound" starts it playing in the background and
-// returns at once; "Stop" cuts it; "Close" cuts it and drops the loaded
-// sound. A file that cannot be read or decoded costs one warning line and
-// leaves the device silent; nothing is reported back to the caller.
+// commands. "Open" loads the WAV file named, looking for a bare name in the
+// sound folders (soundfilesearch.h), the working directory first; "Sound"
+// starts it playing in the background and returns at once; "Stop" cuts it;
+// "Close" cuts it and drops the loaded sound. A file that is missing or
+// cannot be read or decoded costs one warning line, saying where it was
+// looked for, and leaves the device silent; nothing is reported back to the
+// caller.
 class MultimediaControl : public QObject {
     Q_OBJECT
 public:

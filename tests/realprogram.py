@@ -290,7 +290,9 @@ def check_install(fx):
     icons = {n: f"share/icons/hicolor/{n}x{n}/apps/{app}.png" for n in (32, 64, 128, 256)}
     desktop, meta = f"share/applications/{app}.desktop", f"share/metainfo/{app}.metainfo.xml"
     found = {os.path.relpath(f"{d}/{f}", prefix) for d, _, files in os.walk(prefix) for f in files}
-    fx.expect(found == {"bin/lurchfield", desktop, meta, *icons.values()}, f"install: {found}")
+    chimes = {f"share/lurchfield/{name}.wav" for name in ("pinpon", "endpinpon")}
+    docs = {"share/man/man1/lurchfield.1.gz", *(f"share/doc/lurchfield/{f}" for f in ("copyright", "changelog.gz"))}
+    fx.expect(found == {"bin/lurchfield", desktop, meta, *icons.values(), *chimes, *docs}, f"install: {found}")
     entry = open(f"{prefix}/{desktop}").read().splitlines()
     fx.expect({"Name=Lurchfield", f"Icon={app}", "Exec=lurchfield"} <= set(entry),
               "install: the desktop entry names the application, its icon and its program")
@@ -304,7 +306,9 @@ def check_install(fx):
         fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
 
 
-CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install]
+from real_package import check_package  # noqa: E402
+
+CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package]
 
 
 def main():

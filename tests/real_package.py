@@ -1,0 +1,28 @@
+"""The Debian package CPack makes of the build: its contents, fields and lintian's verdict."""
+
+import glob
+import re
+import tempfile
+from shlex import join
+from subprocess import getoutput
+
+ID = "org.lurchfield.lurchfield"
+CONTENTS = ["bin/lurchfield", f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml",
+            "share/lurchfield/pinpon.wav", "share/lurchfield/endpinpon.wav", "share/doc/lurchfield/copyright",
+            *(f"share/icons/hicolor/{n}x{n}/apps/{ID}.png" for n in (32, 64, 128, 256))]
+
+
+def check_package(fx):
+    with tempfile.TemporaryDirectory() as out:
+        said = getoutput(join(["cpack", "-G", "DEB", "-B", out, "--config", f"{fx.build}/CPackConfig.cmake"]))
+        debs = glob.glob(f"{out}/lurchfield_[0-9]*.[0-9]*.[0-9]*_amd64.deb")
+        if not fx.expect(len(debs) == 1, "cpack makes lurchfield_<version>_amd64.deb" + ("" if debs else said)):
+            return
+        missing = {f"./usr/{path}" for path in CONTENTS} - set(getoutput(join(["dpkg-deb", "-c", debs[0]])).split())
+        fx.expect(not missing, f"it holds the program, entry, icons, metainfo, chimes, copyright {missing}")
+        fields = getoutput(join(["dpkg-deb", "-f", debs[0], "Depends", "Recommends"]))
+        fx.expect("libqt6widgets6 (>= " in fields, f"dpkg-shlibdeps worked out its libraries:\n{fields}")
+        fx.expect("\nRecommends: fonts-ipafont-gothic, pulseaudio | pipewire-pulse" in fields,
+                  "it recommends the Japanese font and a sound server")
+        errors = re.findall(r"^E: .*", getoutput(join(["lintian", debs[0]])), re.M)
+        fx.expect(not errors, "lintian reports no errors" + "".join("\n  " + e for e in errors))
