@@ -1,11 +1,8 @@
 #include "form1state.h"
-#include "graphwindows.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/resultstable.h"
+#include "graphs/form2.h"
 #include "platform/drawingsurface.h"
-#include "platform/fonts.h"
-#include "platform/label.h"
 #include "platform/virtualtime.h"
+#include "walk/enddistribution.h"
 #include "walk/module1.h"
 #include "walkscript.h"
 
@@ -17,40 +14,32 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cmath>
+#include <map>
+
+using walk::Walls;
+using Chances = std::map<std::pair<int, int>, double>;
+
+Q_DECLARE_METATYPE(Walls)
+
 namespace {
 
-// The clipboard's plain text, after checking that its CSV holds the same rows.
+constexpr Walls outOfReach{-1000, 1000};
+
+// Every one of the 4^left walks from `at`, through the program's move rule.
+void everyWalk(Chances& ends, walk::Position at, int left, double chance, bool plane, Walls walls) {
+    if (left == 0)
+        ends[{at.x - 15, at.y - 15}] += chance;
+    for (int a = 1; a <= 4 && left > 0; ++a)
+        everyWalk(ends, walk::moved(at, a, plane, walls), left - 1, chance / 4, plane, walls);
+}
+
+// The clipboard's plain text, if its CSV holds the same rows.
 QString pasted() {
-    QClipboard* clipboard = QApplication::clipboard();
-    const QString text = clipboard->text();
-    const QString csv = QString::fromUtf8(clipboard->mimeData()->data(QStringLiteral("text/csv")));
-    clipboard->clear();
-    if (csv != QString(text).replace(QLatin1Char('\t'), QLatin1Char(',')).replace("\n", "\r\n"))
-        return QStringLiteral("CSV with other rows: ") + csv;
-    return text;
-}
-
-// Right-clicks a control of the window and picks the first item of the menu it opens.
-bool pickFromMenu(QWidget* control) {
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
-                            control->mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(control, &click);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu)
-        return false;
-    if (menu->actions().value(0)->text() == QLatin1String("Copy results"))
-        menu->actions().value(0)->trigger();
-    menu->close();
-    return true;
-}
-
-// Rows of the chart's pixels in pure light red.
-QList<int> redRows(const QImage& image, int x) {
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if ((image.pixel(x, y) & 0xFFFFFF) == 0xFF0000)
-            rows << y;
-    return rows;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QString csv = data->text();
+    csv.replace(QLatin1Char('\t'), QLatin1Char(',')).replace("\n", "\r\n");
+    return data->data("text/csv") == csv.toUtf8() ? data->text() : QStringLiteral("other CSV");
 }
 
 } // namespace
@@ -58,8 +47,56 @@ QList<int> redRows(const QImage& image, int x) {
 class TestCopyExpected : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { platform::registerGothicSubstitutes(); }
+    void matchesEveryWalk_data() {
+        QTest::addColumn<bool>("plane");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<Walls>("walls");
+        QTest::newRow("plane, walls out of reach") << true << 8 << outOfReach;
+        // Ten steps fall short of the real walls; walls five steps away are met.
+        QTest::newRow("plane, real walls") << true << 10 << Walls{};
+        QTest::newRow("plane, near walls") << true << 10 << Walls{10, 20};
+        QTest::newRow("linear, near walls") << false << 10 << Walls{10, 20};
+    }
+    void matchesEveryWalk() {
+        QFETCH(bool, plane);
+        QFETCH(int, steps);
+        QFETCH(Walls, walls);
+        Chances walks;
+        everyWalk(walks, {15, 15}, steps, 1.0, plane, walls);
+        const std::vector<walk::EndPoint> ends = walk::endPoints(plane, steps, walls);
+        QCOMPARE(ends.size(), walks.size());
+        for (const walk::EndPoint& end : ends)
+            QCOMPARE_LE(std::abs(walks[{end.X, end.Y}] - end.chance), 1e-15);
+    }
 
+    void linearWithoutWallsIsBinomial() {
+        const std::vector<walk::EndPoint> ends = walk::endPoints(false, 30, outOfReach);
+        QCOMPARE(ends.size(), 31u);
+        for (const walk::EndPoint& end : ends) {
+            const int right = (end.X + 30) / 2; // C(30, right) / 2^30
+            QCOMPARE(end.chance, std::exp(std::lgamma(31) - std::lgamma(right + 1) -
+                                          std::lgamma(31 - right) - 30 * std::log(2)));
+        }
+    }
+
+    // The figures were worked out apart from the program, in exact rational
+    // arithmetic over shown coordinates with the walls at -14 and 15.
+    void thirtySteps() {
+        for (bool plane : {true, false}) {
+            double total = 0;
+            double mean = 0; // of the plane distance: 4.85711, or 4.85742 without the walls
+            for (const walk::EndPoint& end : walk::endPoints(plane, 30)) {
+                total += end.chance;
+                mean += end.chance * std::hypot(end.X, end.Y);
+            }
+            QCOMPARE_LE(std::abs(total - 1), 1e-12);
+            QVERIFY(!plane || std::abs(mean - 4.85711) < 5e-6);
+        }
+
+        // Of 30 trials counted, leaving out those that no bar counts (x 0: 4.33394 among all).
+        QCOMPARE_LE(std::abs(walk::expectedCounts(false, 31, 30)[15] - 4.34200), 5e-5);
+        QCOMPARE_LE(std::abs(walk::expectedCounts(true, 15, 30)[2] - 7.05174), 5e-5);
+    }
     void copyResults_data() {
         QTest::addColumn<bool>("linear");
         QTest::addColumn<QString>("expected");
@@ -70,8 +107,8 @@ private slots:
                                 << "Trial\tx\ty\tDistance\n1\t14\t0\t14.0\n2\t12\t0\t12.0\n"
                                    "Average distance\t13.0\nLinear movement\n";
     }
-    // Two trials recorded and a third walking: copying shows the first two
-    // and leaves the experiment running as it was.
+    // Stopped after two trials, with the third still walking: every copy
+    // shows the two and leaves the window as it was.
     void copyResults() {
         QFETCH(bool, linear);
         QFETCH(QString, expected);
@@ -84,55 +121,43 @@ private slots:
         scriptDirections({1, 2, 1, 4, 3, 2, 2});
         QTest::mouseClick(form.Command6, Qt::LeftButton);
         time.advance(12500);
-        const QString running = state(form);
+        QTest::mouseClick(form.Command7, Qt::LeftButton);
+        const QString stopped = state(form);
 
         QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(pasted(), expected);
-        QVERIFY(pickFromMenu(form.results->cell(walk::Row::kr, 51)));
+        QApplication::clipboard()->clear();
+        // The same from the menu of a right click on the table's last cell.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), QPoint(3, 3));
+        QApplication::sendEvent(form.findChild<QWidget*>(QStringLiteral("kr(51)")), &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Copy results"));
+        menu->actions().value(0)->trigger();
         QCOMPARE(pasted(), expected);
-        QVERIFY(pickFromMenu(form.findChild<QWidget*>(QStringLiteral("Label31"))));
-        QCOMPARE(pasted(), expected);
-        QVERIFY(!pickFromMenu(form.Label74));
-        QCOMPARE(state(form), running);
-        platform::replaceDraws({});
+        QCOMPARE(state(form), stopped);
     }
 
-    void expectedMarks_data() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<int>("other");
-        QTest::addColumn<double>("expected");
-        QTest::addColumn<QString>("described");
-        // The expected counts of 30 trials, worked out apart from the program.
-        QTest::newRow("Form2") << "Form2" << 15 << 17 << 4.3420 << "x 0: 20 trials, expected 4.3";
-        QTest::newRow("Form3") << "Form3" << 2 << 1 << 7.0517
-                               << "distance 2.8 to 4.2: 20 trials, expected 7.1";
-    }
-    // 20 trials in a bar that theory gives about 5: the mark shows over the bar.
+    // 20 of 30 trials at x 0, where theory expects 4.3420 (worked out apart
+    // from the program): the mark shows over the bar.
     void expectedMarks() {
-        QFETCH(QString, form);
-        QFETCH(int, bar);
-        QFETCH(int, other);
-        QFETCH(double, expected);
-        QFETCH(QString, described);
         Module1::freq.fill(0);
-        Module1::freq[bar] = 20;
-        Module1::freq[other] = 10;
-        const auto window = openGraphWindow(form);
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        const platform::DrawingSurface& chart = *window->Picture1;
-        const int across = chart.toPixels({3.5 + bar, 0}).x();
-        QCOMPARE(redRows(chart.image(), across), QList<int>());
-
-        QTest::keyClick(window.get(), Qt::Key_E);
-        QCOMPARE(redRows(chart.image(), across),
-                 QList<int>{chart.toPixels({0, 35 - expected}).y()});
-        QVERIFY(chart.accessibleDescription().contains(described));
-
-        QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(pasted().contains(described.section(QLatin1Char(':'), 0, 0) + "\t20\n"));
-        QTest::keyClick(window.get(), Qt::Key_E);
-        QCOMPARE(redRows(chart.image(), across), QList<int>());
+        Module1::freq[15] = 20;
+        Module1::freq[14] = 10;
+        Form2 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QPoint mark = window.Picture1->toPixels({18.5, 35 - 4.3420});
+        const auto colour = [&] { return window.Picture1->image().pixel(mark) & 0xFFFFFF; };
+        QCOMPARE(colour(), 0x0000FFu);
+        QTest::keyClick(&window, Qt::Key_E);
+        QCOMPARE(colour(), 0xFF0000u);
+        QVERIFY(window.Picture1->accessibleDescription().contains("x 0: 20 trials, expected 4.3"));
+        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(pasted().startsWith("Bar\tTrials\nx -15\t0\n"));
+        QVERIFY(pasted().contains("x 0\t20\n"));
+        QTest::keyClick(&window, Qt::Key_E);
+        QCOMPARE(colour(), 0x0000FFu);
     }
 };
 
