@@ -15,8 +15,8 @@ QString finalX(std::size_t k) {
 } // namespace
 
 Form2::Form2()
-    : GraphWindow("Form2", 6465, 37, QStringLiteral("Histogram of the final x coordinate"),
-                  finalX) {
+    : GraphWindow("Form2", 6465, 37, QStringLiteral("Histogram of the final x coordinate"), finalX,
+                  false) {
     // First of the two in the tab order, so it starts with the focus.
     Picture1->setFocus();
 }

@@ -21,7 +21,7 @@ QString distanceRange(std::size_t k) {
 
 Form3::Form3()
     : GraphWindow("Form3", 6435, 21, QStringLiteral("Histogram of the distance from the origin"),
-                  distanceRange) {
+                  distanceRange, true) {
     Command1->setFont(platform::gothic(9.75));
     // Here the button comes first in the tab order and starts with the focus.
     Command1->setFocus();

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
+class QAction;
 class QPushButton;
 
 namespace platform {
@@ -17,12 +19,17 @@ class LineControl;
 // A histogram window: a "Close" button over a separator, and the bar chart
 // below them, drawn afresh from the program-wide counters on every
 // activation. Closing the window destroys it.
+//
+// For the lesson after an experiment, Ctrl+C copies the bars as a table, and
+// the chart's context menu (or the key E) marks on each bar the count that
+// theory expects; both leave the chart as designed until the user asks.
 class GraphWindow : public platform::Window {
     Q_OBJECT
 public:
     QPushButton* Command1;              // "Close"
     platform::LineControl* Line1;       // separator under the button row
     platform::DrawingSurface* Picture1; // the bar chart
+    QAction* showExpected;              // "Show expected counts", off when the window opens
 
 protected:
     // Bar k in the horizontal axis's own terms, as a screen reader says it.
@@ -30,9 +37,10 @@ protected:
 
     // clientHeight in twips; scaleWidth is the chart's width in its own units,
     // its height being 37 in both charts. chartName and barName are what a
-    // screen reader calls the chart and its bars.
+    // screen reader calls the chart and its bars; planeMovement names the
+    // mode whose trials the bars count.
     GraphWindow(const char* name, int clientHeight, double scaleWidth, const QString& chartName,
-                BarName barName);
+                BarName barName, bool planeMovement);
 
     void activate() final;
     virtual void drawChart() = 0;
@@ -44,10 +52,20 @@ protected:
     void printUnderAxis(double x, const QString& text);
     // Dashes 0.3 long from x = firstI to lastI on each grid row.
     void dashRows(int firstI, int lastI);
-    // Bars 0..count - 1 of freq, one unit wide from x = 3, one unit per trial.
-    // The chart's description lists the bars drawn that are not empty.
+    // Bars 0..count - 1 of freq, one unit wide from x = 3, one unit per trial,
+    // with the expected counts over them when they are shown.
     void drawBars(std::size_t count);
 
 private:
+    void redraw();
+    // A short line across each bar at its expected count, over the bars.
+    void markExpected(const std::vector<double>& expected);
+    // The bars drawn that are not empty, or, with the expected counts shown,
+    // those that are not empty or not expected to be.
+    void describeBars(const std::vector<double>& expected);
+    void copyBars();
+
     BarName m_barName;
+    bool m_planeMovement;
+    std::vector<float> m_drawn; // the counts the bars were last drawn with
 };

@@ -12,6 +12,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -45,6 +46,8 @@ Form1::Form1() : platform::Window(caption, QSize(642, 623)), walk(*this) {
     connect(Command6, &QPushButton::clicked, this, [this] { walk.command6Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { walk.command7Click(); });
     connect(Command8, &QPushButton::clicked, this, &Form1::command8Click);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &Form1::copyResults);
     walk.load();
     describe(*this);
 }

@@ -80,6 +80,7 @@ public:
 protected:
     void activate() override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void command3Click(); // "Exit"
@@ -87,6 +88,8 @@ private:
     void command5Click(); // "Graph display"
     void command8Click(); // "Help"
     void soundCue(const QString& fileName);
+    // The results table, its average and the movement mode onto the clipboard.
+    void copyResults();
 
     void createControls();
     void setTabOrder();

@@ -85,3 +85,14 @@ ResultsTable::ResultsTable(QWidget* window) {
 platform::Label* ResultsTable::cell(walk::Row row, int trial) const {
     return m_cells.at(static_cast<int>(row)).at(trial - 1);
 }
+
+QString ResultsTable::text(walk::Row row, int trial) const {
+    return cell(row, trial)->text();
+}
+
+QRect ResultsTable::area() {
+    const int right = cellLeft + cellPitch * (columnsPerBlock - 1) + cellWidth;
+    const int bottom = blockTop[blockCount - 1] + 3 * rowPitch + rowHeight;
+    return platform::twipRect(rowTitleLeft, blockTop[0], right - rowTitleLeft,
+                              bottom - blockTop[0]);
+}

@@ -2,6 +2,9 @@
 
 #include "walk/panel.h"
 
+#include <QRect>
+#include <QString>
+
 #include <array>
 
 class QWidget;
@@ -19,6 +22,11 @@ public:
 
     // Cell of a trial (1..51) in a data row.
     platform::Label* cell(walk::Row row, int trial) const;
+    // What the cell of a trial (1..51) in a data row shows.
+    QString text(walk::Row row, int trial) const;
+    // The window's pixels the table covers, row titles and cells, from the
+    // designed layout.
+    static QRect area();
 
 private:
     std::array<std::array<platform::Label*, 51>, 3> m_cells{}; // xz, yz and kr

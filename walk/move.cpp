@@ -2,15 +2,15 @@
 
 namespace walk {
 
-Position moved(Position at, int a, bool plane) {
+Position moved(Position at, int a, bool plane, Walls walls) {
     auto [x, y] = at;
     switch (a) {
     case 1:
-        if (x < 30)
+        if (x < walls.high)
             ++x;
         break;
     case 2:
-        if (y > 1) {
+        if (y > walls.low) {
             if (plane)
                 --y;
             else
@@ -18,11 +18,11 @@ Position moved(Position at, int a, bool plane) {
         }
         break;
     case 3:
-        if (x > 1)
+        if (x > walls.low)
             --x;
         break;
     case 4:
-        if (y < 30) {
+        if (y < walls.high) {
             if (plane)
                 ++y;
             else
