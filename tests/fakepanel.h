@@ -3,6 +3,7 @@
 #include "walk/panel.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <map>
@@ -20,6 +21,7 @@ public:
     std::map<std::pair<walk::Row, int>, QString> cells;
     int markerX = 15;
     int markerY = 15;
+    QStringList announcements;
 
     void setEnabled(walk::Switch control, bool on) override { enabled[int(control)] = on; }
     bool planeMovement() const override { return plane; }
@@ -33,6 +35,7 @@ public:
         markerX = x;
         markerY = y;
     }
+    void announce(const QString& text) override { announcements.append(text); }
 
     bool isEnabled(walk::Switch control) const { return enabled[int(control)]; }
     QString caption(walk::Readout label) const {
