@@ -4,6 +4,7 @@
 #include "graphs/form3.h"
 #include "help/form4.h"
 #include "mainwindow/resultstable.h"
+#include "platform/announcer.h"
 #include "platform/drawingsurface.h"
 #include "platform/label.h"
 #include "platform/pictureholder.h"
@@ -94,4 +95,8 @@ void Form1::setCell(walk::Row row, int trial, const QString& text) {
 void Form1::moveMarker(int x, int y) {
     Picture2->moveTo(QPointF(x, y));
     platform::describeSurface(*Picture1, walkerAt(x, y));
+}
+
+void Form1::announce(const QString& text) {
+    announcer->announce(text);
 }

@@ -18,6 +18,7 @@ class Form3;
 class Form4;
 
 namespace platform {
+class Announcer;
 class DrawingSurface;
 class Label;
 class LineControl;
@@ -62,6 +63,7 @@ public:
     platform::PictureHolder* Picture2;      // the walker marker on the plane
     std::unique_ptr<ResultsTable> results;  // cells xz, yz and kr
     platform::MultimediaControl MMControl1; // plays the chimes; never shown
+    platform::Announcer* announcer;         // says the experiment's events to a screen reader
 
     // The windows this one opens, each while it is open.
     QPointer<Form2> form2; // x-coordinate histogram
@@ -74,6 +76,7 @@ public:
     void setCaption(walk::Readout label, const QString& text) override;
     void setCell(walk::Row row, int trial, const QString& text) override;
     void moveMarker(int x, int y) override;
+    void announce(const QString& text) override;
 
     QWidget* control(walk::Switch which) const;
 

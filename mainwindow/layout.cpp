@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/resultstable.h"
+#include "platform/announcer.h"
 #include "platform/button.h"
 #include "platform/drawingsurface.h"
 #include "platform/fonts.h"
@@ -125,6 +126,9 @@ void Form1::createControls() {
     Option2 =
         option(this, "Option2", QStringLiteral("Linear movement"), twipRect(7200, 8640, 2175, 255));
     Option1->setChecked(true);
+
+    // Heard, never seen.
+    announcer = new platform::Announcer(this);
 
     setTabOrder();
     Picture1->setFocus();

@@ -306,9 +306,10 @@ def check_install(fx):
         fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
 
 
+from real_orca import check_orca  # noqa: E402
 from real_package import check_package  # noqa: E402
 
-CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package]
+CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca]
 
 
 def main():

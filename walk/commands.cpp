@@ -29,6 +29,7 @@ void Walk::command4Click() {
     m_panel.setEnabled(Switch::Command4, false);
     m_panel.setEnabled(Switch::Command5, false);
     m_panel.setEnabled(Switch::Command6, true);
+    m_panel.announce(QStringLiteral("Cleared."));
 }
 
 void Walk::command5Shown() {

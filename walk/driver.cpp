@@ -14,6 +14,7 @@ void Walk::command6Click() {
     m_panel.setEnabled(Switch::Command7, true);
     m_panel.setEnabled(Switch::Command8, false);
     Timer2.setEnabled(true);
+    m_completeAnnounced = false;
 }
 
 void Walk::command7Click() {
@@ -25,6 +26,7 @@ void Walk::command7Click() {
     m_panel.setEnabled(Switch::Command5, true);
     // The walk timer is left alone: a trial in progress walks on and is recorded.
     Timer2.setEnabled(false);
+    m_panel.announce(QStringLiteral("Experiment stopped."));
 }
 
 void Walk::timer2Tick() {
@@ -42,6 +44,8 @@ void Walk::timer2Tick() {
         m_panel.setEnabled(Switch::Command5, true);
         m_panel.setEnabled(Switch::Command7, false);
         m_panel.setEnabled(Switch::Command8, true);
+        if (!m_completeAnnounced)
+            announceComplete();
     } else {
         ++ct;
         m_panel.setCaption(Readout::Label72, decimal(ct));
@@ -50,6 +54,15 @@ void Walk::timer2Tick() {
             m_panel.setEnabled(c, false);
     }
     command2Click();
+}
+
+void Walk::announceComplete() {
+    m_completeAnnounced = true;
+    QString text = QStringLiteral("Experiment complete, %1 trial%2")
+                       .arg(decimal(recorded), recorded == 1 ? QString() : QStringLiteral("s"));
+    if (recorded > 0)
+        text += QStringLiteral(", average distance ") + average();
+    m_panel.announce(text + QLatin1Char('.'));
 }
 
 } // namespace walk

@@ -47,6 +47,8 @@ public:
     virtual void setCell(Row row, int trial, const QString& text) = 0;
     // The walker marker's top-left corner, in the plane's units.
     virtual void moveMarker(int x, int y) = 0;
+    // Has a screen reader say text, with nothing shown.
+    virtual void announce(const QString& text) = 0;
 };
 
 } // namespace walk

@@ -7,19 +7,28 @@
 
 namespace walk {
 
+QString Walk::average() const {
+    return recorded > 0 ? tenths(s / static_cast<float>(recorded)) : QString();
+}
+
 void Walk::record() {
     Timer1.setEnabled(false);
     const int X = shownX();
     const int Y = shownY();
-    m_panel.setCell(Row::xz, ct, decimal(X));
-    m_panel.setCell(Row::yz, ct, decimal(Y));
+    const QString cellX = decimal(X);
+    const QString cellY = decimal(Y);
+    m_panel.setCell(Row::xz, ct, cellX);
+    m_panel.setCell(Row::yz, ct, cellY);
     const double d = std::sqrt(double(X) * X + double(Y) * Y);
-    m_panel.setCell(Row::kr, ct, tenths(d));
+    const QString distance = tenths(d);
+    m_panel.setCell(Row::kr, ct, distance);
     s = static_cast<float>(s + d);
     // The average is over the trials actually recorded, so a trial cut short
     // (its column left empty) cannot pull it down.
     ++recorded;
-    m_panel.setCaption(Readout::Label74, tenths(s / static_cast<float>(recorded)));
+    m_panel.setCaption(Readout::Label74, average());
+    m_panel.announce(QStringLiteral("Trial %1: x %2, y %3, distance %4. Average %5.")
+                         .arg(decimal(ct), cellX, cellY, distance, average()));
 
     int bin = -1;
     if (plane()) {

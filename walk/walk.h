@@ -34,6 +34,8 @@ public:
 
     int shownX() const { return x - 15; }
     int shownY() const { return y - 15; }
+    // The average distance as its read-out shows it; empty before a trial is recorded.
+    QString average() const;
 
     void load();          // start values when the window loads
     void timer1Tick();    // one step, or the recording after the 30th
@@ -50,11 +52,15 @@ public:
 private:
     void step();
     void record();
+    void announceComplete();
     bool plane() const { return m_panel.planeMovement(); }
     void lockMode();     // disables the option button that is not selected
     void showPosition(); // the marker and the x and y read-outs follow the walker
 
     Panel& m_panel;
+    // The experiment's completion has been announced since "Experiment Start";
+    // the ticks after the one that finds it complete say nothing.
+    bool m_completeAnnounced = false;
 };
 
 } // namespace walk
