@@ -4,9 +4,7 @@ log, while the main window is used from the keyboard."""
 import math
 import os
 import re
-import shutil
 import subprocess
-import tempfile
 import time
 
 
@@ -36,7 +34,7 @@ class Speech:
 
 
 def check_orca(fx):
-    home = tempfile.mkdtemp(prefix="orca-")  # Orca's and its speech server's files
+    home = fx.folder()  # Orca's and its speech server's files
     socket = home + "/speechd.sock"
     env = dict(fx.env, HOME=home, SPEECHD_ADDRESS="unix_socket:" + socket)
     with open(home + "/speechd.conf", "w") as conf:
@@ -46,46 +44,42 @@ def check_orca(fx):
     with open(home + "/orca-customizations.py", "w") as custom:
         custom.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
     speech = Speech(home + "/orca.log", 45)
-    started = [subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", home, "-S", socket],
-                                env=env, stderr=subprocess.DEVNULL)]
-    try:
-        while not os.path.exists(socket) and time.monotonic() < speech.end:
-            time.sleep(0.05)
-        started.append(subprocess.Popen(["orca", "-u", home, "-d", "braille",
-                                         "--debug-file=" + home + "/orca.log"], env=env))
-        fx.expect(speech.wait("Screen reader on.", 20), "Orca starts (not beside another Orca)")
-        started.append(fx.launch(env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
-        fx.x("xdotool", "windowfocus", "--sync", fx.window(" Lurchfield"))
+    # Each started in a process group of its own, which the fixture ends with
+    # whatever it spawned (the speech server's output module among them).
+    fx.launch("-s", "-t", "0", "-C", home, "-S", socket, program="speech-dispatcher", env=env,
+              stderr=subprocess.DEVNULL)
+    while not os.path.exists(socket) and time.monotonic() < speech.end:
+        time.sleep(0.05)
+    fx.launch("-u", home, "-d", "braille", "--debug-file=" + home + "/orca.log", program="orca",
+              env=env)
+    fx.expect(speech.wait("Screen reader on.", 20), "Orca starts (not beside another Orca)")
+    fx.launch(env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    fx.x("xdotool", "windowfocus", "--sync", fx.window(" Lurchfield"))
 
-        def hears(keys, *lines):
-            """Presses the keys, then waits for Orca to say the lines in this order."""
-            for key in keys.split():
-                fx.x("xdotool", "key", key)
-            for line in lines:
-                fx.expect(speech.wait(line), f"{keys or 'focus'}: Orca says {line!r}")
+    def hears(keys, *lines):
+        """Presses the keys, then waits for Orca to say the lines in this order."""
+        for key in keys.split():
+            fx.x("xdotool", "key", key)
+        for line in lines:
+            fx.expect(speech.wait(line), f"{keys or 'focus'}: Orca says {line!r}")
 
-        hears("", " Lurchfield\u3000.*", "Coordinate plane image.", "Walker at x 0, y 0.")
-        hears("Tab", "Exit push button.")
-        hears("Tab", "Plane movement.", "selected radio button")
-        hears("Tab", "Experiment Start push button.")
-        hears("Tab", "Help push button.")
-        hears("Tab", "Coordinate plane image.")
-        hears("Tab Tab Tab space")  # "Experiment Start"
-        trial = speech.wait(r"Trial 1: x (-?\d+), y (-?\d+), distance (\d*\.\d)\. Average (.*)\.",
-                            15)
-        if fx.expect(trial, "Orca announces trial 1"):
-            x, y, distance, average = trial.groups()
-            shown = f"{math.hypot(int(x), int(y)):.1f}".removeprefix("0")
-            fx.expect(abs(int(x)) + abs(int(y)) <= 30 and distance == shown == average,
-                      f"its distance and average fit its x and y: {trial.group(0)!r}")
-        hears("Tab Tab", "Experiment Stop push button.")  # the focus stayed on the plane
-        hears("space", "Experiment stopped.")
-        hears("Tab Tab", "Init push button.")
-        hears("space", "Plane movement.", "Cleared.")
-        hears("Down", "Linear movement.", "selected radio button")  # Tab stops on one only
-        print("Orca said:\n  " + "\n  ".join(speech.lines))
-    finally:
-        for process in reversed(started):
-            process.kill()
-            process.wait()
-        shutil.rmtree(home)
+    hears("", " Lurchfield\u3000.*", "Coordinate plane image.", "Walker at x 0, y 0.")
+    hears("Tab", "Exit push button.")
+    hears("Tab", "Plane movement.", "selected radio button")
+    hears("Tab", "Experiment Start push button.")
+    hears("Tab", "Help push button.")
+    hears("Tab", "Coordinate plane image.")
+    hears("Tab Tab Tab space")  # "Experiment Start"
+    trial = speech.wait(r"Trial 1: x (-?\d+), y (-?\d+), distance (\d*\.\d)\. Average (.*)\.",
+                        15)
+    if fx.expect(trial, "Orca announces trial 1"):
+        x, y, distance, average = trial.groups()
+        shown = f"{math.hypot(int(x), int(y)):.1f}".removeprefix("0")
+        fx.expect(abs(int(x)) + abs(int(y)) <= 30 and distance == shown == average,
+                  f"its distance and average fit its x and y: {trial.group(0)!r}")
+    hears("Tab Tab", "Experiment Stop push button.")  # the focus stayed on the plane
+    hears("space", "Experiment stopped.")
+    hears("Tab Tab", "Init push button.")
+    hears("space", "Plane movement.", "Cleared.")
+    hears("Down", "Linear movement.", "selected radio button")  # Tab stops on one only
+    print("Orca said:\n  " + "\n  ".join(speech.lines))
