@@ -2,7 +2,6 @@
 #include "platform/audiosinkoutput.h"
 
 #include <QAudioDevice>
-#include <QAudioFormat>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,12 +11,8 @@
 
 namespace {
 
-QAudioFormat format() {
-    QAudioFormat f;
-    f.setSampleRate(44100);
-    f.setChannelCount(1);
-    f.setSampleFormat(QAudioFormat::Int16);
-    return f;
+platform::SoundFormat format() {
+    return {platform::WavFile::Sample::Int16, 1, 44100};
 }
 
 // A second of silence: long enough to be still playing when it is cut.

@@ -16,7 +16,7 @@ namespace {
 // Stands in for the audio output and keeps what reached it.
 class RecordingOutput : public platform::SoundOutput {
 public:
-    void play(const QAudioFormat& format, const QByteArray& samples) override {
+    void play(const platform::SoundFormat& format, const QByteArray& samples) override {
         calls << QStringLiteral("play");
         played = format;
         this->samples = samples;
@@ -28,7 +28,7 @@ public:
     }
 
     QStringList calls;
-    QAudioFormat played;
+    platform::SoundFormat played;
     QByteArray samples;
     bool playing = false;
 };
@@ -137,14 +137,15 @@ void TestMultimediaControl::soundReachesTheOutput_data() {
     QTest::addColumn<int>("rate");
     QTest::addColumn<QByteArray>("samples");
     QTest::addRow("8-bit mono") << riff(fmt(1, 1, 11025, 8) + chunk("data", "\x01\x80\xff"))
-                                << int(QAudioFormat::UInt8) << 1 << 11025
+                                << int(platform::WavFile::Sample::UInt8) << 1 << 11025
                                 << QByteArray("\x01\x80\xff");
-    QTest::addRow("16-bit stereo") << chime << int(QAudioFormat::Int16) << 2 << 44100 << tone;
+    QTest::addRow("16-bit stereo")
+        << chime << int(platform::WavFile::Sample::Int16) << 2 << 44100 << tone;
     QTest::addRow("24-bit mono") << riff(fmt(1, 1, 48000, 24) + chunk("data", "\x56\x34\x12"))
-                                 << int(QAudioFormat::Int32) << 1 << 48000
+                                 << int(platform::WavFile::Sample::Int32) << 1 << 48000
                                  << QByteArray::fromHex("00563412");
     QTest::addRow("float stereo") << riff(fmt(3, 2, 22050, 32) + chunk("data", tone))
-                                  << int(QAudioFormat::Float) << 2 << 22050 << tone;
+                                  << int(platform::WavFile::Sample::Float32) << 2 << 22050 << tone;
 }
 
 void TestMultimediaControl::soundReachesTheOutput() {
@@ -154,9 +155,9 @@ void TestMultimediaControl::soundReachesTheOutput() {
     MultimediaControl MMControl1(std::unique_ptr<RecordingOutput>{output});
     cue(MMControl1, QStringLiteral("pinpon.wav"));
     QVERIFY(output->playing);
-    QTEST(int(output->played.sampleFormat()), "sampleFormat");
-    QTEST(output->played.channelCount(), "channels");
-    QTEST(output->played.sampleRate(), "rate");
+    QTEST(int(output->played.sample), "sampleFormat");
+    QTEST(output->played.channels, "channels");
+    QTEST(output->played.sampleRate, "rate");
     QTEST(output->samples, "samples");
 }
 
