@@ -94,19 +94,7 @@ void TestForm1::controls_data() {
     row("Command7", {496, 488, 105, 41}, "Experiment Stop", 16);
     row("Option1", {480, 544, 145, 17}, "Plane movement", 15);
     row("Option2", {480, 576, 145, 17}, "Linear movement", 15);
-    row("Label7", {8, 32, 81, 25}, "Number", 19);
-    row("Label8", {8, 56, 81, 25}, "ｘ coordinate", 13);
-    row("Label10", {8, 104, 81, 25}, "Distance", 15);
-    row("Label33", {8, 160, 81, 25}, "x coordinate", 13);
-    row("Label50", {8, 264, 81, 25}, "X coordinate", 13);
-    row("Label11", {88, 32, 33, 25}, "1", 19);
-    row("Label24", {600, 32, 33, 25}, "17", 19);
-    row("Label23", {88, 136, 33, 25}, "18", 19);
-    row("Label48", {184, 136, 33, 25}, "21", 19); // trial 21 follows 20 in Label21
-    row("Label62", {600, 240, 33, 25}, "51", 19);
-    row("xz(1)", {88, 56, 33, 25}, "", 16);
-    row("yz(18)", {88, 184, 33, 25}, "", 16);
-    row("kr(51)", {600, 312, 33, 25}, "", 16);
+    row("results", {8, 32, 625, 305}, "", 13); // one widget draws every cell
 }
 
 void TestForm1::controls() {
