@@ -17,18 +17,18 @@ QStringList modulePaths() {
             program + QStringLiteral(LURCHFIELD_BUILT_MODULE_DIR) + file};
 }
 
-// The output the module makes, or none and why. A module once loaded stays
-// loaded: its output's code must outlive the output.
+// The output the module makes, or none and why (as the first place looked
+// at says). A module once loaded stays loaded: its output's code must
+// outlive the output.
 std::unique_ptr<SoundOutput> loadOutput(QString& why) {
     for (const QString& path : modulePaths()) {
         QLibrary module(path);
-        if (!module.load()) {
-            why = module.errorString();
-            continue;
+        if (module.load()) {
+            if (auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(makeSoundOutputName)))
+                return std::unique_ptr<SoundOutput>(make());
         }
-        if (auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(makeSoundOutputName)))
-            return std::unique_ptr<SoundOutput>(make());
-        why = module.errorString();
+        if (why.isEmpty())
+            why = module.errorString();
     }
     return nullptr;
 }
