@@ -3,6 +3,7 @@
 #include "graphs/form2.h"
 #include "graphs/form3.h"
 #include "help/form4.h"
+#include "mainwindow/form1accessible.h"
 #include "mainwindow/resultstable.h"
 #include "platform/announcer.h"
 #include "platform/drawingsurface.h"
@@ -39,6 +40,7 @@ void describe(Form1& form) {
 } // namespace
 
 Form1::Form1() : platform::Window(caption, QSize(642, 623)), walk(*this) {
+    Form1Accessible::install();
     createControls();
     connect(Command2, &QPushButton::clicked, this, [this] { walk.command2Click(); });
     connect(Command3, &QPushButton::clicked, this, &Form1::command3Click);
@@ -89,7 +91,7 @@ void Form1::setCaption(walk::Readout which, const QString& text) {
 }
 
 void Form1::setCell(walk::Row row, int trial, const QString& text) {
-    results->cell(row, trial)->setText(text);
+    results->setCell(row, trial, text);
 }
 
 void Form1::moveMarker(int x, int y) {

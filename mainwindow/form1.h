@@ -8,7 +8,6 @@
 #include <QPointer>
 
 #include <array>
-#include <memory>
 
 class QPushButton;
 class QRadioButton;
@@ -61,7 +60,7 @@ public:
     platform::LineControl* Line1;           // rule under the top strip
     platform::DrawingSurface* Picture1;     // the coordinate plane
     platform::PictureHolder* Picture2;      // the walker marker on the plane
-    std::unique_ptr<ResultsTable> results;  // cells xz, yz and kr
+    ResultsTable* results;                  // cells xz, yz and kr
     platform::MultimediaControl MMControl1; // plays the chimes; never shown
     platform::Announcer* announcer;         // says the experiment's events to a screen reader
 

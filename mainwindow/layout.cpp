@@ -69,7 +69,7 @@ void Form1::createControls() {
     Command4->setEnabled(false);
     Line1 = new platform::LineControl(this, 0, platform::px(9720), platform::px(360));
 
-    results = std::make_unique<ResultsTable>(this);
+    results = new ResultsTable(this);
 
     // Lower left: step counter, average and the graph button.
     Label5 = label(this, "Label5", QStringLiteral("Number of staggers"),

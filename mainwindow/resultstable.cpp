@@ -1,10 +1,13 @@
 #include "mainwindow/resultstable.h"
 
+#include "mainwindow/cellaccessible.h"
 #include "platform/fonts.h"
-#include "platform/label.h"
+#include "platform/sunkenborder.h"
 #include "platform/twips.h"
 
-#include <QColor>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -19,71 +22,144 @@ constexpr int rowHeight = 375;
 constexpr int blockTop[blockCount] = {480, 2040, 3600};
 constexpr int rowPitch = 360;
 
-// Names of the header labels, trial 1 to 51.
-constexpr int headerLabel[51] = {
-    11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 29, 28, 27, 26, 25, 24, //
-    23, 22, 21, 48, 47, 46, 45, 44, 43, 42, 35, 36, 37, 38, 39, 40, 41, //
-    53, 54, 55, 69, 68, 67, 66, 65, 64, 63, 56, 57, 58, 59, 60, 61, 62,
-};
-
 struct RowTitle {
-    int label;
     const char16_t* caption;
+    int font; // index in the table's fonts
 };
 // Per block: the "Number" row, then the x, y and distance rows.
 constexpr RowTitle rowTitles[blockCount][4] = {
-    {{7, u"Number"}, {8, u"ｘ coordinate"}, {9, u"y coordinate"}, {10, u"Distance"}},
-    {{34, u"Number"}, {33, u"x coordinate"}, {32, u"y coordinate"}, {31, u"Distance"}},
-    {{49, u"Number"}, {50, u"X coordinate"}, {51, u"y coordinate"}, {52, u"Distance"}},
+    {{u"Number", 0}, {u"ｘ coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
+    {{u"Number", 0}, {u"x coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
+    {{u"Number", 0}, {u"X coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
 };
-constexpr double rowTitlePoints[4] = {14.25, 9.75, 9.75, 11.25};
+constexpr double fontPoints[4] = {14.25, 9.75, 11.25, 12}; // titles and numbers; results last
+constexpr int resultFont = 3;
 
-platform::Label* makeLabel(QWidget* window, const QString& name, const QString& caption,
-                           QRect twips, double points) {
-    auto* label = new platform::Label(window, caption);
-    label->setObjectName(name);
-    label->setGeometry(platform::twipRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(platform::gothic(points));
-    return label;
-}
+const char* const rowMeanings[] = {"x coordinate", "y coordinate", "distance"};
+
+constexpr int alignment =
+    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextForceLeftToRight;
 
 } // namespace
 
-ResultsTable::ResultsTable(QWidget* window) {
-    static const char* const rowNames[] = {"xz", "yz", "kr"};
-    // What a screen reader says a data cell holds, beside its value.
-    static const char* const rowMeanings[] = {"x coordinate", "y coordinate", "distance"};
+ResultsTable::ResultsTable(QWidget* window) : QWidget(window) {
+    setObjectName(QStringLiteral("results"));
+    for (std::size_t n = 0; n < m_fonts.size(); ++n)
+        m_fonts[n] = platform::gothic(fontPoints[n]);
+    m_titleBackground = palette().color(QPalette::Button);
+    m_textColour = palette().color(QPalette::ButtonText);
+
+    // Made in the order the cells are drawn and read: the row titles, then
+    // trial by trial its number and its three results.
     for (int block = 0; block < blockCount; ++block) {
         for (int row = 0; row < 4; ++row) {
             const RowTitle& title = rowTitles[block][row];
-            makeLabel(
-                window, QStringLiteral("Label%1").arg(title.label),
-                QString::fromUtf16(title.caption),
-                QRect(rowTitleLeft, blockTop[block] + row * rowPitch, rowTitleWidth, rowHeight),
-                rowTitlePoints[row]);
+            add(QRect(rowTitleLeft, blockTop[block] + row * rowPitch, rowTitleWidth, rowHeight),
+                title.font, QString::fromUtf16(title.caption));
         }
     }
     for (int trial = 1; trial <= 51; ++trial) {
         const int block = (trial - 1) / columnsPerBlock;
         const int left = cellLeft + cellPitch * ((trial - 1) % columnsPerBlock);
-        makeLabel(window, QStringLiteral("Label%1").arg(headerLabel[trial - 1]),
-                  QString::number(trial), QRect(left, blockTop[block], cellWidth, rowHeight),
-                  14.25);
+        add(QRect(left, blockTop[block], cellWidth, rowHeight), 0, QString::number(trial));
         for (int row = 0; row < 3; ++row) {
-            platform::Label* cell = makeLabel(
-                window, QStringLiteral("%1(%2)").arg(QLatin1String(rowNames[row])).arg(trial),
-                QString(),
-                QRect(left, blockTop[block] + (row + 1) * rowPitch, cellWidth, rowHeight), 12);
-            cell->setColours(Qt::white);
-            cell->setAccessibleDescription(
-                QStringLiteral("Trial %1, %2").arg(trial).arg(QLatin1String(rowMeanings[row])));
-            m_cells[row][trial - 1] = cell;
+            m_results[std::size_t(row)][std::size_t(trial - 1)] = cellCount();
+            add(QRect(left, blockTop[block] + (row + 1) * rowPitch, cellWidth, rowHeight),
+                resultFont, {}, row, trial);
         }
+    }
+    // The widget covers the cells and no more; they are kept in its terms.
+    QRect bounds;
+    for (const Cell& cell : m_cells)
+        bounds |= cell.m_rect;
+    setGeometry(bounds);
+    for (Cell& cell : m_cells)
+        cell.m_rect.translate(-bounds.topLeft());
+}
+
+void ResultsTable::add(QRect twips, int font, const QString& text, int row, int trial) {
+    Cell cell;
+    cell.m_rect = platform::twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+    cell.m_font = &m_fonts.at(std::size_t(font));
+    cell.m_row = row;
+    cell.m_trial = trial;
+    cell.m_text = text;
+    m_cells.push_back(cell);
+}
+
+ResultsTable::~ResultsTable() {
+    for (const Cell& cell : m_cells) {
+        if (cell.m_accessible)
+            QAccessible::deleteAccessibleInterface(cell.m_accessible);
     }
 }
 
-platform::Label* ResultsTable::cell(walk::Row row, int trial) const {
-    return m_cells.at(static_cast<int>(row)).at(trial - 1);
+int ResultsTable::indexOf(walk::Row row, int trial) const {
+    return m_results.at(std::size_t(row)).at(std::size_t(trial - 1));
+}
+
+const ResultsTable::Cell* ResultsTable::cell(walk::Row row, int trial) const {
+    return &cellAt(indexOf(row, trial));
+}
+
+// Like a label's new caption: drawn anew and told to a screen reader, unless
+// it is the same.
+void ResultsTable::setCell(walk::Row row, int trial, const QString& text) {
+    const int index = indexOf(row, trial);
+    Cell& cell = m_cells.at(std::size_t(index));
+    if (cell.m_text == text)
+        return;
+    cell.m_text = text;
+    update(cell.m_rect);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(accessibleCell(index), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QAccessibleInterface* ResultsTable::accessibleCell(int index) {
+    Cell& cell = m_cells.at(std::size_t(index));
+    if (!cell.m_accessible)
+        cell.m_accessible =
+            QAccessible::registerAccessibleInterface(new CellAccessible(this, index));
+    return QAccessible::accessibleInterface(cell.m_accessible);
+}
+
+int ResultsTable::indexOfAccessibleCell(const QAccessibleInterface* cell) const {
+    const auto* ours = dynamic_cast<const CellAccessible*>(cell);
+    return ours && ours->table() == this ? ours->index() : -1;
+}
+
+QString ResultsTable::description(int index) const {
+    const Cell& cell = cellAt(index);
+    if (cell.m_row < 0)
+        return {};
+    return QStringLiteral("Trial %1, %2")
+        .arg(cell.m_trial)
+        .arg(QLatin1String(rowMeanings[cell.m_row]));
+}
+
+QColor ResultsTable::background(int index) const {
+    return cellAt(index).m_row >= 0 ? QColor(Qt::white) : m_titleBackground;
+}
+
+void ResultsTable::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, m_textColour);
+    const QMargins border(platform::sunkenBorderWidth, platform::sunkenBorderWidth,
+                          platform::sunkenBorderWidth, platform::sunkenBorderWidth);
+    for (int n = 0; n < cellCount(); ++n) {
+        const Cell& cell = m_cells[std::size_t(n)];
+        if (!event->region().intersects(cell.m_rect))
+            continue;
+        painter.setClipRect(cell.m_rect);
+        painter.fillRect(cell.m_rect, background(n));
+        painter.setFont(*cell.m_font);
+        style()->drawItemText(&painter, cell.m_rect - border, alignment, colours, isEnabled(),
+                              cell.m_text, QPalette::WindowText);
+        platform::drawSunkenBorder(painter, cell.m_rect);
+    }
 }
 
 QString ResultsTable::text(walk::Row row, int trial) const {

@@ -1,6 +1,7 @@
 #include "platform/audiosinkoutput.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QDebug>
@@ -46,6 +47,28 @@ private:
     static inline QThread* s_thread = nullptr;
     static inline QtMessageHandler s_previous = nullptr;
 };
+
+QAudioFormat::SampleFormat sampleFormat(WavFile::Sample sample) {
+    switch (sample) {
+    case WavFile::Sample::UInt8:
+        return QAudioFormat::UInt8;
+    case WavFile::Sample::Int16:
+        return QAudioFormat::Int16;
+    case WavFile::Sample::Int32:
+        return QAudioFormat::Int32;
+    case WavFile::Sample::Float32:
+        return QAudioFormat::Float;
+    }
+    return QAudioFormat::Unknown;
+}
+
+QAudioFormat audioFormat(const SoundFormat& sound) {
+    QAudioFormat format;
+    format.setSampleFormat(sampleFormat(sound.sample));
+    format.setChannelCount(sound.channels);
+    format.setSampleRate(sound.sampleRate);
+    return format;
+}
 
 QString errorText(QAudio::Error error) {
     switch (error) {
@@ -111,8 +134,9 @@ AudioSinkOutput::~AudioSinkOutput() {
     stop();
 }
 
-void AudioSinkOutput::play(const QAudioFormat& format, const QByteArray& samples) {
+void AudioSinkOutput::play(const SoundFormat& sound, const QByteArray& samples) {
     stop();
+    const QAudioFormat format = audioFormat(sound);
     QString why;
     QStringList qtSaid;
     {

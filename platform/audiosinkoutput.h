@@ -13,6 +13,8 @@ class QAudioSink;
 namespace platform {
 
 // Plays through the system's default audio output, to the last sample.
+// Built into the sound module, the one part of the program that links
+// Qt Multimedia.
 //
 // The sink reports Idle once every byte is with the sound server, which
 // still has a good part of a second queued; stopping the sink there would
@@ -23,7 +25,7 @@ public:
     AudioSinkOutput();
     ~AudioSinkOutput() override;
 
-    void play(const QAudioFormat& format, const QByteArray& samples) override;
+    void play(const SoundFormat& format, const QByteArray& samples) override;
     void stop() override;
 
     bool isPlaying() const { return m_sink != nullptr; }

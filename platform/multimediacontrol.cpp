@@ -1,7 +1,7 @@
 #include "platform/multimediacontrol.h"
 
-#include "platform/audiosinkoutput.h"
 #include "platform/soundfilesearch.h"
+#include "platform/soundmodule.h"
 #include "platform/wavfile.h"
 
 #include <QDebug>
@@ -13,20 +13,6 @@
 namespace platform {
 
 namespace {
-
-QAudioFormat::SampleFormat sampleFormat(WavFile::Sample sample) {
-    switch (sample) {
-    case WavFile::Sample::UInt8:
-        return QAudioFormat::UInt8;
-    case WavFile::Sample::Int16:
-        return QAudioFormat::Int16;
-    case WavFile::Sample::Int32:
-        return QAudioFormat::Int32;
-    case WavFile::Sample::Float32:
-        return QAudioFormat::Float;
-    }
-    return QAudioFormat::Unknown;
-}
 
 // The file's bytes, or why they cannot be had. Only regular files are read:
 // a pipe or a device of that name would block or never end.
@@ -55,7 +41,7 @@ std::optional<QByteArray> readFile(const QString& fileName, QString& why) {
 } // namespace
 
 MultimediaControl::MultimediaControl(QObject* parent)
-    : MultimediaControl(std::make_unique<AudioSinkOutput>(), parent) {}
+    : MultimediaControl(std::make_unique<SoundModule>(), parent) {}
 
 MultimediaControl::MultimediaControl(std::unique_ptr<SoundOutput> output, QObject* parent)
     : QObject(parent), m_output(std::move(output)) {}
@@ -96,9 +82,7 @@ void MultimediaControl::open() {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->constData());
         const WavFile wav = WavFile::decode({data, std::size_t(bytes->size())});
         if (wav.ok()) {
-            m_format.setSampleFormat(sampleFormat(wav.sample));
-            m_format.setChannelCount(wav.channels);
-            m_format.setSampleRate(wav.sampleRate);
+            m_format = {wav.sample, wav.channels, wav.sampleRate};
             m_samples = QByteArray(reinterpret_cast<const char*>(wav.samples.data()),
                                    qsizetype(wav.samples.size()));
             return;
@@ -120,7 +104,7 @@ void MultimediaControl::close() {
 }
 
 void MultimediaControl::unload() {
-    m_format = QAudioFormat();
+    m_format = {};
     m_samples.clear();
 }
 

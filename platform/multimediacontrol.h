@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
+#include "platform/soundoutput.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -8,8 +9,6 @@
 #include <memory>
 
 namespace platform {
-
-class SoundOutput;
 
 // The program's multimedia device: driven by setting a file name and issuing
 // commands. "Open" loads the WAV file named, looking for a bare name in the
@@ -46,7 +45,7 @@ private:
 
     std::unique_ptr<SoundOutput> m_output;
     QString m_fileName;
-    QAudioFormat m_format; // of the open sound; invalid when none is open
+    SoundFormat m_format; // of the open sound; invalid when none is open
     QByteArray m_samples;
 };
 

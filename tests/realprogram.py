@@ -292,7 +292,9 @@ def check_install(fx):
     found = {os.path.relpath(f"{d}/{f}", prefix) for d, _, files in os.walk(prefix) for f in files}
     chimes = {f"share/lurchfield/{name}.wav" for name in ("pinpon", "endpinpon")}
     docs = {"share/man/man1/lurchfield.1.gz", *(f"share/doc/lurchfield/{f}" for f in ("copyright", "changelog.gz"))}
-    fx.expect(found == {"bin/lurchfield", desktop, meta, *icons.values(), *chimes, *docs}, f"install: {found}")
+    module = {f for f in found if re.fullmatch(r"lib[^/]*(/[^/]+)?/lurchfield/sound\.so", f)}
+    fx.expect(len(module) == 1 and found == {"bin/lurchfield", desktop, meta, *icons.values(), *chimes, *docs,
+                                             *module}, f"install: {found}")
     entry = open(f"{prefix}/{desktop}").read().splitlines()
     fx.expect({"Name=Lurchfield", f"Icon={app}", "Exec=lurchfield"} <= set(entry),
               "install: the desktop entry names the application, its icon and its program")

@@ -239,9 +239,10 @@ QStringList heard; // what reached the output, and the warnings, in order
 
 // Stands in for the audio output; samples reach it in this little-endian host's order.
 struct Recorder : platform::SoundOutput {
-    void play(const QAudioFormat& format, const QByteArray& samples) override {
-        heard << QString::asprintf("play %d ch %d Hz format %d: ", format.channelCount(),
-                                   format.sampleRate(), format.sampleFormat()) +
+    // Sample formats are numbered from 1: UInt8, Int16, Int32, Float32.
+    void play(const platform::SoundFormat& format, const QByteArray& samples) override {
+        heard << QString::asprintf("play %d ch %d Hz format %d: ", format.channels,
+                                   format.sampleRate, int(format.sample) + 1) +
                      QString::fromLatin1(samples.toHex());
     }
     void stop() override { heard << QStringLiteral("stop"); }
@@ -267,10 +268,13 @@ QString cue(const QByteArray& bytes) {
     return heard.join(QStringLiteral(" | "));
 }
 
-QString accessible(QObject* object) {
-    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(object);
+QString accessible(QAccessibleInterface* read) {
     return read->text(QAccessible::Name) + QStringLiteral(": ") +
            read->text(QAccessible::Description);
+}
+
+QString accessible(QObject* object) {
+    return accessible(QAccessible::queryAccessibleInterface(object));
 }
 
 // Whether the surface shows the text with its top-left corner at a point of
@@ -518,8 +522,12 @@ private slots:
         // Every name and description a screen reader finds in the window, with
         // the last two things it was told.
         QStringList read{accessible(&s.form)};
-        for (QWidget* widget : s.form.findChildren<QWidget*>())
-            read << accessible(widget);
+        for (QWidget* widget : s.form.findChildren<QWidget*>()) {
+            if (widget != s.form.results)
+                read << accessible(widget);
+            for (int i = 0; widget == s.form.results && i < s.form.results->cellCount(); ++i)
+                read << accessible(s.form.results->accessibleCell(i)); // drawn, not widgets
+        }
         QVERIFY2(QCryptographicHash::hash(read.join(u'\n').toUtf8(), QCryptographicHash::Sha256)
                          .toHex() ==
                      "c5cb2561812bc53218d8c60196b5231500ad5c384f0d1aa77dd12562b6cc8595",
@@ -568,8 +576,9 @@ private slots:
                  "Histogram of the final x coordinate: x 6: 1 trial");
         QVERIFY(showsText(*s.form.form2->Picture1, {12, 1}, QStringLiteral("(Frecuency)")));
         // The results copied from the table's menu.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), QPoint(3, 3));
-        QApplication::sendEvent(s.form.findChild<QWidget*>(QStringLiteral("kr(51)")), &click);
+        const QPoint last = s.form.results->cell(walk::Row::kr, 51)->rect().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, last, last);
+        QApplication::sendEvent(s.form.results, &click);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu && menu->actions().value(0)->text() == QLatin1String("Copy results"));
         menu->actions().value(0)->trigger();
