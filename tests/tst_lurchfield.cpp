@@ -660,7 +660,8 @@ private slots:
                   "plane start +7100 stop graph close back help close back init");
             QCoreApplication::processEvents();
         }
-        QCOMPARE(alive, objects);
+        // Qt may still drop something of its own later on; nothing of ours may pile up.
+        QVERIFY2(alive <= objects, qPrintable(QStringLiteral("%1 > %2").arg(alive).arg(objects)));
     }
     void file_data() {
         QTest::addColumn<QByteArray>("file");
