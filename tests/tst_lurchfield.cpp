@@ -370,6 +370,20 @@ private slots:
     // its 1-in-1000 critical value (Wilson-Hilferty). Plane movement's cells are its bars.
     // The mean distance and the expected counts were worked out apart from the program.
     void distribution() {
+        // Each step draws from the generator seeded with that moment's time of
+        // day: a walk started a tick later takes the same steps a step later.
+        QString taken[2];
+        for (const int late : {0, 1}) {
+            platform::VirtualTime time(40000.0f);
+            time.advance(100 * late);
+            Panel panel(true);
+            walk::Walk walk(panel);
+            QObject::connect(&walk.Timer1, &platform::Timer::tick,
+                             [&] { taken[late] += QString::number(walk.a); });
+            walk.Timer1.setEnabled(true);
+            time.advance(3000);
+        }
+        QCOMPARE(taken[1].left(29), taken[0].mid(1));
         for (const bool plane : {true, false}) {
             const auto cellOf = [plane](int X, int Y) {
                 return plane ? walk::distanceBin(float(std::hypot(X, Y))) : X;
