@@ -21,6 +21,7 @@ inline constexpr AllowedState allowedStates[] = {
     {"complete", "?011?001 SS ?1", 51, 51},
 };
 
+// The state that allows these flags at trial count ct, or none.
 inline const AllowedState* allowedState(const QString& flags, bool linear, int ct) {
     for (const AllowedState& state : allowedStates) {
         QString want = QString::fromLatin1(state.flags);
