@@ -548,6 +548,7 @@ private slots:
                  qPrintable(read.join(u'|')));
 
         // The distance histogram: 4.2 counts in [4.2, 5.7).
+        QVERIFY(s.form.form3 && !s.form.form2);
         expectBar(s.form.form3, 3, 1);
         QCOMPARE(accessible(s.form.form3->Picture1),
                  "Histogram of the distance from the origin: distance 4.2 to 5.7: 1 trial");
@@ -569,7 +570,6 @@ private slots:
         // The x histogram after a whole experiment, its bar cut at the top;
         // after Init and one trial the same window shows that trial alone.
         s.run("back init linear start +208000 graph");
-        QVERIFY(s.form.form2 && !s.form.form3);
         expectBar(s.form.form2, 21, 51);
         // Theory expects 4.3420 of 30 trials at x 0: the mark at 51 / 30 times
         // that over the empty bar, and the bars copied, only when asked for.
