@@ -26,9 +26,10 @@ void Walk::record() {
     // The average is over the trials actually recorded, so a trial cut short
     // (its column left empty) cannot pull it down.
     ++recorded;
-    m_panel.setCaption(Readout::Label74, average());
+    const QString mean = average();
+    m_panel.setCaption(Readout::Label74, mean);
     m_panel.announce(QStringLiteral("Trial %1: x %2, y %3, distance %4. Average %5.")
-                         .arg(decimal(ct), cellX, cellY, distance, average()));
+                         .arg(decimal(ct), cellX, cellY, distance, mean));
 
     int bin = -1;
     if (plane()) {
