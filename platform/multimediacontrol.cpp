@@ -76,8 +76,12 @@ void MultimediaControl::open() {
     unload();
     // A bare name is looked for in the sound folders; a path is taken as given.
     const QString path = m_fileName.contains(u'/') ? m_fileName : findSoundFile(m_fileName);
-    QString why = QStringLiteral("no such file in ") + soundFolders().join(QStringLiteral(", "));
-    const std::optional<QByteArray> bytes = path.isEmpty() ? std::nullopt : readFile(path, why);
+    QString why;
+    std::optional<QByteArray> bytes;
+    if (path.isEmpty())
+        why = QStringLiteral("no such file in ") + soundFolders().join(QStringLiteral(", "));
+    else
+        bytes = readFile(path, why);
     if (bytes) {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->constData());
         const WavFile wav = WavFile::decode({data, std::size_t(bytes->size())});
