@@ -52,7 +52,7 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(resources::windowIcon());
+    setIcon(resources::windowIcon());
     setFont(gothic(9.75));
     setGeometry(QRect(QPoint(platform::px(2910), platform::px(1485)), size()));
 

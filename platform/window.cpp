@@ -1,5 +1,7 @@
 #include "platform/window.h"
 
+#include "platform/x11windowicon.h"
+
 #include <QEvent>
 
 namespace platform {
@@ -29,11 +31,18 @@ void Window::showAndRaise() {
         becameActive();
 }
 
+void Window::setIcon(const QIcon& icon) {
+    m_icon = icon;
+}
+
 bool Window::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
         if (!m_shown) {
             m_shown = true;
+            if (!m_icon.isNull() && !writeX11WindowIcon(*windowHandle(), m_icon))
+                setWindowIcon(m_icon);
+            m_icon = QIcon();
             becameActive();
         }
         break;

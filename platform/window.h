@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 namespace platform {
@@ -17,6 +18,10 @@ public:
     // Shows the window, or brings it to the front if it is open.
     void showAndRaise();
 
+    // The window's icon, given to the window system when the window is
+    // first shown, before it is mapped.
+    void setIcon(const QIcon& icon);
+
 protected:
     virtual void activate() = 0;
     bool event(QEvent* event) override;
@@ -24,6 +29,7 @@ protected:
 private:
     void becameActive();
     bool m_shown = false;
+    QIcon m_icon; // until the window is first shown
 };
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <cstring>
+
 namespace resources {
 namespace {
 
@@ -23,7 +25,9 @@ QIcon allSizes(const QImage& drawn) {
 // holding every size would give.
 class WindowIconEngine : public QIconEngine {
 public:
-    explicit WindowIconEngine(QImage drawn) : m_drawn(std::move(drawn)) {}
+    // Held as the window system's pixmaps hold it, so no size is converted.
+    explicit WindowIconEngine(const QImage& drawn)
+        : m_drawn(drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
     QIconEngine* clone() const override { return new WindowIconEngine(m_drawn); }
     QString key() const override { return QStringLiteral("WindowIconEngine"); }
@@ -69,8 +73,25 @@ private:
 
 } // namespace
 
+// Row by row: each source row is widened once and copied down its block,
+// instead of a general transformation working out every pixel.
 QImage blockScaled(const QImage& picture, int factor) {
-    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage source =
+        picture.depth() % 8 == 0 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    const int bytes = source.depth() / 8;
+    QImage scaled(source.size() * factor, source.format());
+    scaled.setColorTable(source.colorTable());
+    for (int y = 0; y < source.height(); ++y) {
+        const uchar* from = source.constScanLine(y);
+        uchar* first = scaled.scanLine(y * factor);
+        for (int x = 0; x < source.width(); ++x) {
+            for (int copy = 0; copy < factor; ++copy)
+                std::memcpy(first + (x * factor + copy) * bytes, from + x * bytes, bytes);
+        }
+        for (int copy = 1; copy < factor; ++copy)
+            std::memcpy(scaled.scanLine(y * factor + copy), first, scaled.width() * bytes);
+    }
+    return scaled;
 }
 
 QIcon windowIcon() {
