@@ -11,6 +11,12 @@
 
 namespace platform {
 
+namespace {
+// Past this many strokes the canvas keeps an image instead: the plane gains
+// about twenty on every activation.
+constexpr std::size_t maxStrokes = 256;
+} // namespace
+
 class DrawingSurface::Canvas : public QWidget {
 public:
     explicit Canvas(DrawingSurface* surface) : QWidget(surface), m_surface(surface) {
@@ -18,18 +24,19 @@ public:
     }
 
 protected:
-    // The picture is copied in bands of 32 rows: Qt hands a taller copy to
-    // helper threads, which then stay, each with a stack and a memory arena
-    // of its own, for a copy that takes microseconds.
+    // The background is filled in bands of 32 rows: Qt hands a taller fill
+    // or copy to helper threads, which then stay, each with a stack and a
+    // memory arena of its own, for work that takes microseconds.
     void paintEvent(QPaintEvent* event) override {
-        m_surface->ensureImage();
         QPainter painter(this);
         const QRect exposed = event->rect();
         for (int top = exposed.top(); top <= exposed.bottom(); top += bandHeight) {
             painter.setClipRect(exposed.left(), top, exposed.width(),
                                 std::min(bandHeight, exposed.bottom() + 1 - top));
-            painter.drawImage(QPoint(0, 0), m_surface->m_image);
+            m_surface->drawBackground(painter);
         }
+        painter.setClipRect(exposed);
+        m_surface->drawStrokes(painter);
     }
 
 private:
@@ -38,8 +45,8 @@ private:
 };
 
 DrawingSurface::DrawingSurface(QWidget* parent)
-    : QWidget(parent), m_canvas(new Canvas(this)), m_backColor(palette().color(QPalette::Button)),
-      m_foreColor(palette().color(QPalette::ButtonText)) {
+    : QWidget(parent), m_canvas(new Canvas(this)), m_background(palette().color(QPalette::Button)),
+      m_backColor(m_background), m_foreColor(palette().color(QPalette::ButtonText)) {
     SurfaceAccessible::install();
 }
 
@@ -72,64 +79,89 @@ QPoint DrawingSurface::toPixels(QPointF point) const {
 }
 
 void DrawingSurface::line(QPointF from, QPointF to, const QColor& colour) {
-    ensureImage();
-    QPainter painter(&m_image);
-    painter.setPen(QPen(colour, 0));
-    painter.drawLine(toPixels(from), toPixels(to));
-    m_canvas->update();
+    add({Stroke::Line, toPixels(from), toPixels(to), colour, {}, {}});
 }
 
 void DrawingSurface::box(QPointF corner, QPointF opposite, const QColor& colour) {
-    ensureImage();
-    QPainter painter(&m_image);
-    painter.setPen(QPen(colour, 0));
-    painter.setBrush(colour);
     const QPoint a = toPixels(corner);
     const QPoint b = toPixels(opposite);
     // Both corners' pixels belong to the box: an outlined rectangle covers
     // one pixel more than its size across and down.
     const QPoint topLeft(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-    painter.drawRect(QRect(topLeft, QSize(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()))));
-    m_canvas->update();
+    const QPoint size(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()));
+    add({Stroke::Box, topLeft, size, colour, {}, {}});
 }
 
 void DrawingSurface::print(const QString& text) {
-    ensureImage();
     const QFontMetrics metrics(font());
+    // Drawn from its baseline: one layout of the text instead of two.
     if (!text.isEmpty()) {
-        QPainter painter(&m_image);
-        painter.setFont(font());
-        painter.setPen(m_foreColor);
-        // Drawn from its baseline: one layout of the text instead of two.
-        painter.drawText(toPixels({m_currentX, m_currentY}) + QPoint(0, metrics.ascent()), text);
-        m_canvas->update();
+        add({Stroke::Text,
+             toPixels({m_currentX, m_currentY}) + QPoint(0, metrics.ascent()),
+             {},
+             m_foreColor,
+             text,
+             font()});
     }
     m_currentX = 0.0;
     m_currentY += metrics.height() * m_scaleHeight / m_canvas->height();
 }
 
 void DrawingSurface::cls() {
-    ensureImage();
-    m_image.fill(m_backColor);
+    m_background = m_backColor;
+    m_flattened = QImage();
+    m_strokes.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
     m_canvas->update();
 }
 
-void DrawingSurface::ensureImage() {
+void DrawingSurface::add(Stroke stroke) {
+    m_strokes.push_back(std::move(stroke));
+    if (m_strokes.size() > maxStrokes) {
+        m_flattened = image();
+        m_strokes.clear();
+    }
+    m_canvas->update();
+}
+
+void DrawingSurface::drawBackground(QPainter& painter) const {
+    painter.fillRect(m_canvas->rect(), m_background);
+    if (!m_flattened.isNull())
+        painter.drawImage(QPoint(0, 0), m_flattened);
+}
+
+void DrawingSurface::drawStrokes(QPainter& painter) const {
+    for (const Stroke& stroke : m_strokes) {
+        switch (stroke.kind) {
+        case Stroke::Line:
+            painter.setPen(QPen(stroke.colour, 0));
+            painter.drawLine(stroke.from, stroke.to);
+            break;
+        case Stroke::Box:
+            painter.setPen(QPen(stroke.colour, 0));
+            painter.setBrush(stroke.colour);
+            painter.drawRect(QRect(stroke.from, QSize(stroke.to.x(), stroke.to.y())));
+            painter.setBrush(Qt::NoBrush);
+            break;
+        case Stroke::Text:
+            painter.setFont(stroke.font);
+            painter.setPen(stroke.colour);
+            painter.drawText(stroke.from, stroke.text);
+            break;
+        }
+    }
+}
+
+QImage DrawingSurface::image() const {
     const qreal dpr = window()->windowHandle() ? window()->windowHandle()->devicePixelRatio()
                                                : devicePixelRatioF();
-    const QSize size = m_canvas->size() * dpr;
-    if (m_image.size() == size && m_image.devicePixelRatio() == dpr)
-        return;
-    QImage grown(size, QImage::Format_RGB32);
-    grown.setDevicePixelRatio(dpr);
-    grown.fill(m_backColor);
-    if (!m_image.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(QPoint(0, 0), m_image);
-    }
-    m_image = grown;
+    QImage shown(m_canvas->size() * dpr, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(dpr);
+    QPainter painter(&shown);
+    drawBackground(painter);
+    drawStrokes(painter);
+    return shown;
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
@@ -140,7 +172,6 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
 void DrawingSurface::resizeEvent(QResizeEvent*) {
     m_canvas->setGeometry(rect().adjusted(sunkenBorderWidth, sunkenBorderWidth, -sunkenBorderWidth,
                                           -sunkenBorderWidth));
-    ensureImage();
 }
 
 } // namespace platform

@@ -2,15 +2,24 @@
 
 #include <QAccessible>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
 
+#include <vector>
+
 namespace platform {
 
 // A picture box: a sunken border around a canvas that keeps what is drawn
-// on it in an image of its own, so covering and uncovering never loses it.
-// Drawing uses a user scale whose origin is the canvas's top-left corner.
+// on it, so covering and uncovering never loses it. Drawing uses a user
+// scale whose origin is the canvas's top-left corner.
+//
+// What was drawn is kept as the list of its strokes since the canvas was
+// last cleared, and the canvas paints by drawing them again, each over the
+// ones before: a few dozen strokes take far less memory than an image of
+// the canvas. Past a few hundred, the strokes are drawn into an image once
+// and the list starts again over it.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
@@ -40,7 +49,7 @@ public:
     // Canvas pixel of a point in the user scale.
     QPoint toPixels(QPointF point) const;
     // What the canvas shows, in device pixels.
-    const QImage& image() const { return m_image; }
+    QImage image() const;
 
     // What the surface is to a screen reader: a picture unless its window says otherwise.
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
@@ -52,10 +61,22 @@ protected:
 
 private:
     class Canvas;
-    void ensureImage();
+    struct Stroke {
+        enum Kind { Line, Box, Text } kind;
+        QPoint from, to; // a line's ends, a box's corner and size, a text's baseline
+        QColor colour;
+        QString text;
+        QFont font;
+    };
+    void add(Stroke stroke);
+    // What the canvas shows: the background, then the strokes over it.
+    void drawBackground(QPainter& painter) const;
+    void drawStrokes(QPainter& painter) const;
 
     Canvas* m_canvas;
-    QImage m_image;
+    QColor m_background;           // what the canvas was last cleared to
+    QImage m_flattened;            // strokes drawn into an image, once there were many
+    std::vector<Stroke> m_strokes; // drawn over the two above, in order
     double m_scaleWidth = 1.0;
     double m_scaleHeight = 1.0;
     double m_currentX = 0.0;
