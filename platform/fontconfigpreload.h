@@ -1,0 +1,27 @@
+#pragma once
+
+#include <pthread.h>
+
+namespace platform {
+
+// Reads the font configuration on a thread of its own from launch, while
+// the application connects to the display and builds its first window.
+// Reading it takes about as long as those two together, and Qt reads it
+// only when the window is first shown, where it then finds it done.
+class FontConfigPreload {
+public:
+    FontConfigPreload();
+    ~FontConfigPreload();
+    FontConfigPreload(const FontConfigPreload&) = delete;
+    FontConfigPreload& operator=(const FontConfigPreload&) = delete;
+
+    // Waits until the configuration is read. Call before anything may ask
+    // for a font, so that Qt does not read a second copy meanwhile.
+    void wait();
+
+private:
+    pthread_t m_thread{};
+    bool m_running = false;
+};
+
+} // namespace platform
