@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/prefault.h"
 #include "platform/x11windowicon.h"
 
 #include <QEvent>
@@ -43,6 +44,7 @@ bool Window::event(QEvent* event) {
             if (!m_icon.isNull() && !writeX11WindowIcon(*windowHandle(), m_icon))
                 setWindowIcon(m_icon);
             m_icon = QIcon();
+            prefaultBackingStore(*this);
             becameActive();
         }
         break;
