@@ -1,16 +1,27 @@
 #include "resources/pictures.h"
 
-#include "resources/icon.xpm"
-#include "resources/walker.xpm"
+#include "picturepixels.h"
 
 namespace resources {
+namespace {
+
+// Over the pixels compiled in: nothing is copied until someone paints on it.
+QImage picture(const pixels::Picture& drawn) {
+    QImage image(drawn.bits, drawn.width, drawn.height, drawn.bytesPerLine,
+                 QImage::Format(drawn.format));
+    if (drawn.colourCount > 0)
+        image.setColorTable(QList<QRgb>(drawn.colours, drawn.colours + drawn.colourCount));
+    return image;
+}
+
+} // namespace
 
 QImage iconPicture() {
-    return QImage(icon_xpm);
+    return picture(pixels::icon);
 }
 
 QImage walkerPicture() {
-    return QImage(walker_xpm);
+    return picture(pixels::walker);
 }
 
 } // namespace resources
