@@ -1,7 +1,6 @@
 #include "platform/fontconfigpreload.h"
 
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
 
 namespace platform {
 
@@ -25,9 +24,6 @@ void FontConfigPreload::wait() {
         return;
     pthread_join(m_thread, nullptr);
     m_running = false;
-    // The thread's memory arena keeps the parser's freed buffers; the
-    // configuration itself stays.
-    malloc_trim(0);
 }
 
 } // namespace platform
