@@ -7,9 +7,11 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace platform {
+namespace {
 
 void prefault(const void* data, std::size_t bytes) {
     // Whole pages only: the pages at either end may hold other data.
@@ -19,6 +21,8 @@ void prefault(const void* data, std::size_t bytes) {
     if (end > begin)
         madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
 }
+
+} // namespace
 
 void prefaultBackingStore(QWidget& window) {
     QBackingStore* store = window.backingStore();
