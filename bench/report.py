@@ -168,7 +168,8 @@ def handler_costs(build):
 
 def handler_section(build):
     print("Cost of each handler, per call (QBENCHMARK, offscreen; a redraw is the "
-          "handler's drawing into its picture, before the window repaints).\n")
+          "handler's drawing: the strokes it adds to its picture, drawn as the window's "
+          "repaint draws them).\n")
     print("| Handler | Per call | Goal | Result |")
     print("|---|---:|---|---|")
     rows = list(handler_costs(build))
