@@ -2,18 +2,7 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/resultstable.h"
-
-namespace {
-
-QAccessibleInterface* form1Factory(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className()))
-        return nullptr;
-    if (auto* form = qobject_cast<Form1*>(object))
-        return new Form1Accessible(form);
-    return nullptr;
-}
-
-} // namespace
+#include "platform/accessiblefactory.h"
 
 Form1Accessible::Form1Accessible(Form1* form) : QAccessibleWidget(form) {}
 
@@ -57,8 +46,5 @@ int Form1Accessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 void Form1Accessible::install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(form1Factory);
-        return true;
-    }();
+    platform::installAccessibleFactory<Form1, Form1Accessible>();
 }

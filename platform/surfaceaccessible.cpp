@@ -1,20 +1,9 @@
 #include "platform/surfaceaccessible.h"
 
+#include "platform/accessiblefactory.h"
 #include "platform/drawingsurface.h"
 
 namespace platform {
-namespace {
-
-QAccessibleInterface* surfaceFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(DrawingSurface::staticMetaObject.className()))
-        return nullptr;
-    if (auto* surface = qobject_cast<DrawingSurface*>(object))
-        return new SurfaceAccessible(surface);
-    return nullptr;
-}
-
-} // namespace
-
 SurfaceAccessible::SurfaceAccessible(DrawingSurface* surface) : QAccessibleWidget(surface) {}
 
 QAccessible::Role SurfaceAccessible::role() const {
@@ -22,10 +11,7 @@ QAccessible::Role SurfaceAccessible::role() const {
 }
 
 void SurfaceAccessible::install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(surfaceFactory);
-        return true;
-    }();
+    installAccessibleFactory<DrawingSurface, SurfaceAccessible>();
 }
 
 void describeSurface(DrawingSurface& surface, const QString& description) {
