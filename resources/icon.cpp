@@ -76,15 +76,13 @@ private:
 // Row by row: each source row is widened once and copied down its block,
 // instead of a general transformation working out every pixel.
 QImage blockScaled(const QImage& picture, int factor) {
-    const QImage source =
-        picture.depth() % 8 == 0 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
-    const int bytes = source.depth() / 8;
-    QImage scaled(source.size() * factor, source.format());
-    scaled.setColorTable(source.colorTable());
-    for (int y = 0; y < source.height(); ++y) {
-        const uchar* from = source.constScanLine(y);
+    const int bytes = picture.depth() / 8;
+    QImage scaled(picture.size() * factor, picture.format());
+    scaled.setColorTable(picture.colorTable());
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* from = picture.constScanLine(y);
         uchar* first = scaled.scanLine(y * factor);
-        for (int x = 0; x < source.width(); ++x) {
+        for (int x = 0; x < picture.width(); ++x) {
             for (int copy = 0; copy < factor; ++copy)
                 std::memcpy(first + (x * factor + copy) * bytes, from + x * bytes, bytes);
         }

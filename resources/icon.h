@@ -11,7 +11,8 @@ namespace resources {
 inline constexpr std::array<int, 4> iconSizes{32, 64, 128, 256};
 
 // Pixel art enlarged by a whole factor: each pixel becomes a square block of
-// its own colour, nothing blended at the edges.
+// its own colour, nothing blended at the edges. The picture has whole bytes
+// per pixel, as the program's pictures and their premultiplied copies do.
 QImage blockScaled(const QImage& picture, int factor);
 
 // The window icon at every size of iconSizes, so that no window system or
