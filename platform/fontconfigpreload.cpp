@@ -5,25 +5,15 @@
 namespace platform {
 
 // A bare thread: a QThread would set up an event loop it never runs.
-FontConfigPreload::FontConfigPreload() {
-    m_running = pthread_create(
-                    &m_thread, nullptr,
-                    [](void*) -> void* {
-                        FcInit();
-                        return nullptr;
-                    },
-                    nullptr) == 0;
-}
+FontConfigPreload::FontConfigPreload() : m_thread([] { FcInit(); }) {}
 
 FontConfigPreload::~FontConfigPreload() {
     wait();
 }
 
 void FontConfigPreload::wait() {
-    if (!m_running)
-        return;
-    pthread_join(m_thread, nullptr);
-    m_running = false;
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace platform

@@ -1,13 +1,15 @@
 #pragma once
 
-#include <pthread.h>
+#include <thread>
 
 namespace platform {
 
 // Reads the font configuration on a thread of its own from launch, while
 // the application connects to the display and builds its first window.
 // Reading it takes about as long as those two together, and Qt reads it
-// only when the window is first shown, where it then finds it done.
+// only when the window is first shown, where it then finds it done
+// (FcInit does nothing once a configuration is loaded). Where Qt does not
+// read fonts through fontconfig, the build leaves this out.
 class FontConfigPreload {
 public:
     FontConfigPreload();
@@ -20,8 +22,7 @@ public:
     void wait();
 
 private:
-    pthread_t m_thread{};
-    bool m_running = false;
+    std::thread m_thread;
 };
 
 } // namespace platform

@@ -1,6 +1,5 @@
 #include "platform/window.h"
 
-#include "platform/prefault.h"
 #include "platform/x11windowicon.h"
 
 #include <QEvent>
@@ -44,7 +43,6 @@ bool Window::event(QEvent* event) {
             if (!m_icon.isNull() && !writeX11WindowIcon(*windowHandle(), m_icon))
                 setWindowIcon(m_icon);
             m_icon = QIcon();
-            prefaultBackingStore(*this);
             becameActive();
         }
         break;

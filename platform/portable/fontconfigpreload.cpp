@@ -1,0 +1,10 @@
+#include "platform/fontconfigpreload.h"
+
+// Without fontconfig there is nothing to read ahead: Qt loads fonts its own way.
+namespace platform {
+
+FontConfigPreload::FontConfigPreload() = default;
+FontConfigPreload::~FontConfigPreload() = default;
+void FontConfigPreload::wait() {}
+
+} // namespace platform

@@ -1,0 +1,8 @@
+#include "platform/memoryarena.h"
+
+// Built for any system: the C library's own allocation policy stands.
+namespace platform {
+
+void useOneMemoryArena() {}
+
+} // namespace platform
