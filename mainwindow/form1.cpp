@@ -34,7 +34,7 @@ void describe(Form1& form) {
     form.Label72->setAccessibleDescription(QStringLiteral("Trial number"));
     form.Label74->setAccessibleDescription(QStringLiteral("Average distance"));
     form.Picture1->setAccessibleName(QStringLiteral("Coordinate plane"));
-    platform::describeSurface(*form.Picture1, walkerAt(form.walk.x, form.walk.y));
+    form.Picture1->describeOnRequest([&form] { return walkerAt(form.walk.x, form.walk.y); });
 }
 
 } // namespace
@@ -96,7 +96,6 @@ void Form1::setCell(walk::Row row, int trial, const QString& text) {
 
 void Form1::moveMarker(int x, int y) {
     Picture2->moveTo(QPointF(x, y));
-    platform::describeSurface(*Picture1, walkerAt(x, y));
 }
 
 void Form1::announce(const QString& text) {

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -54,6 +55,11 @@ public:
     // What the surface is to a screen reader: a picture unless its window says otherwise.
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
     void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    // A description that changes too often to be announced, such as a
+    // position during a walk: a screen reader reads it when it comes to the
+    // surface or is asked where it is, and hears of no change meanwhile.
+    void describeOnRequest(std::function<QString()> describe) { m_describe = std::move(describe); }
+    QString requestedDescription() const { return m_describe ? m_describe() : QString(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +90,7 @@ private:
     QColor m_backColor;
     QColor m_foreColor;
     QAccessible::Role m_accessibleRole = QAccessible::Graphic;
+    std::function<QString()> m_describe;
 };
 
 } // namespace platform

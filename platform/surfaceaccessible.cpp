@@ -10,6 +10,15 @@ QAccessible::Role SurfaceAccessible::role() const {
     return static_cast<const DrawingSurface*>(widget())->accessibleRole();
 }
 
+QString SurfaceAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Description) {
+        const QString asked = static_cast<const DrawingSurface*>(widget())->requestedDescription();
+        if (!asked.isNull())
+            return asked;
+    }
+    return QAccessibleWidget::text(t);
+}
+
 void SurfaceAccessible::install() {
     installAccessibleFactory<DrawingSurface, SurfaceAccessible>();
 }

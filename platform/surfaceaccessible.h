@@ -14,6 +14,7 @@ public:
     explicit SurfaceAccessible(DrawingSurface* surface);
 
     QAccessible::Role role() const override;
+    QString text(QAccessible::Text t) const override;
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }

@@ -58,11 +58,21 @@ void drawDirections(const QString& written) {
 // What the main window asked a screen reader to say, in order.
 QStringList said;
 
+// A change to the plane's description is said too: sent on every step, it
+// would drown the announcements.
 void listen(QAccessibleEvent* event) {
-    auto* notice = qobject_cast<QWidget*>(event->object());
-    if (event->type() == QAccessible::ObjectShow && notice &&
-        qobject_cast<platform::Announcer*>(notice->parentWidget()))
-        said << notice->accessibleName();
+    auto* widget = qobject_cast<QWidget*>(event->object());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        said << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+    if (event->type() == QAccessible::ObjectShow && widget &&
+        qobject_cast<platform::Announcer*>(widget->parentWidget()))
+        said << widget->accessibleName();
+#endif
+    if (event->type() == QAccessible::DescriptionChanged &&
+        qobject_cast<platform::DrawingSurface*>(widget) && qobject_cast<Form1*>(widget->window()))
+        said << QStringLiteral("plane changed");
 }
 
 // The main window in virtual time, worked through its real buttons, checked after
