@@ -1,12 +1,6 @@
-#include "graphs/form2.h"
-#include "graphs/form3.h"
-#include "help/form4.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/resultstable.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/drawingsurface.h"
 #include "platform/fonts.h"
-#include "platform/label.h"
-#include "walk/module1.h"
 
 #include <QRadioButton>
 #include <QTest>
@@ -26,6 +20,7 @@ namespace {
 template <typename W> class Exposed : public W {
 public:
     using W::activate;
+    using W::W;
 };
 
 } // namespace
@@ -44,18 +39,21 @@ private slots:
 private:
     void selectPlane(bool plane);
 
-    std::unique_ptr<Exposed<Form1>> form1;
-    std::unique_ptr<Exposed<Form2>> form2;
-    std::unique_ptr<Exposed<Form3>> form3;
-    std::unique_ptr<Exposed<Form4>> form4;
+    // Every bar drawn, at a height a full experiment could reach.
+    walk::Frequencies m_fiveEach;
+    std::unique_ptr<Exposed<MainWindow>> form1;
+    std::unique_ptr<Exposed<XHistogramWindow>> form2;
+    std::unique_ptr<Exposed<DistanceHistogramWindow>> form3;
+    std::unique_ptr<Exposed<HelpWindow>> form4;
 };
 
 void BenchHandlers::initTestCase() {
     platform::registerGothicSubstitutes();
-    form1 = std::make_unique<Exposed<Form1>>();
-    form2 = std::make_unique<Exposed<Form2>>();
-    form3 = std::make_unique<Exposed<Form3>>();
-    form4 = std::make_unique<Exposed<Form4>>();
+    m_fiveEach.fill(5.0f);
+    form1 = std::make_unique<Exposed<MainWindow>>();
+    form2 = std::make_unique<Exposed<XHistogramWindow>>(m_fiveEach);
+    form3 = std::make_unique<Exposed<DistanceHistogramWindow>>(m_fiveEach);
+    form4 = std::make_unique<Exposed<HelpWindow>>();
     for (QWidget* w :
          std::initializer_list<QWidget*>{form1.get(), form2.get(), form3.get(), form4.get()}) {
         w->show();
@@ -64,9 +62,10 @@ void BenchHandlers::initTestCase() {
 }
 
 void BenchHandlers::selectPlane(bool plane) {
-    form1->Option1->setEnabled(true);
-    form1->Option2->setEnabled(true);
-    (plane ? form1->Option1 : form1->Option2)->setChecked(true);
+    for (walk::Control option : {walk::Control::PlaneOption, walk::Control::LinearOption})
+        form1->control(option)->setEnabled(true);
+    form1->control(plane ? walk::Control::PlaneOption : walk::Control::LinearOption)
+        ->setChecked(true);
     QCOMPARE(form1->planeMovement(), plane);
 }
 
@@ -75,48 +74,43 @@ void BenchHandlers::walkTimerTick_data() {
     QTest::addColumn<bool>("recording");
     QTest::addRow("step, plane movement") << true << false;
     QTest::addRow("step, linear movement") << false << false;
-    QTest::addRow("recording, plane movement") << true << true;
-    QTest::addRow("recording, linear movement") << false << true;
+    QTest::addRow("whole trial with its recording, plane movement") << true << true;
+    QTest::addRow("whole trial with its recording, linear movement") << false << true;
 }
 
 void BenchHandlers::walkTimerTick() {
     QFETCH(bool, plane);
     QFETCH(bool, recording);
     selectPlane(plane);
-    walk::Walk& walk = form1->walk;
-    walk.command2Click();
-    walk.ct = 1;
+    walk::Experiment& experiment = form1->experiment();
+    experiment.clear();
+    experiment.startTrial();
+    experiment.stepTimer().setEnabled(false);
     if (recording) {
-        bool far = false;
         QBENCHMARK {
-            // The 31st tick of a trial, ending at one of two points by turns
-            // so that every cell's text changes, as it does in an experiment.
-            // The sums start afresh so that the trial count cannot run out of
-            // range however long this runs.
-            far = !far;
-            walk.x = far ? 17 : 16;
-            walk.y = far ? 17 : 15;
-            walk.caunt = 30;
-            walk.recorded = 0;
-            walk.s = 0.0f;
-            walk.timer1Tick();
+            // A whole trial: its 30 steps and the recording on the tick
+            // after them. Every cell of the column changes, as it does in an
+            // experiment; the table starts afresh before it runs out.
+            if (experiment.trialCount() == walk::trialsPerExperiment)
+                experiment.clear();
+            experiment.startTrial();
+            for (int tick = 0; tick <= walk::stepsPerTrial; ++tick)
+                experiment.step();
         }
-        QCOMPARE(walk.recorded, 1);
-        // The last end point by turns: (2, 2) at distance 2.8, or (1, 0).
-        QCOMPARE(form1->results->cell(walk::Row::kr, 1)->text(),
-                 far ? QStringLiteral("2.8") : QStringLiteral("1.0"));
+        QVERIFY(experiment.recordedCount() > 0);
     } else {
         QBENCHMARK {
             // Walls keep the walker on the plane, so the walk can go on for
             // as many steps as the measurement wants.
-            if (walk.caunt == 30)
-                walk.caunt = 0;
-            walk.timer1Tick();
+            if (experiment.stepsTaken() == walk::stepsPerTrial)
+                experiment.prepareTrial();
+            experiment.step();
         }
-        QVERIFY(walk.caunt > 0);
+        QVERIFY(experiment.stepsTaken() > 0);
+        QCOMPARE(experiment.recordedCount(), 0);
     }
-    QVERIFY(!walk.Timer1.isEnabled());
-    Module1::freq.fill(0.0f);
+    experiment.stepTimer().setEnabled(false);
+    experiment.clear();
 }
 
 void BenchHandlers::experimentTimerTick_data() {
@@ -128,50 +122,47 @@ void BenchHandlers::experimentTimerTick_data() {
 void BenchHandlers::experimentTimerTick() {
     QFETCH(bool, complete);
     selectPlane(true);
-    walk::Walk& walk = form1->walk;
-    bool second = false;
+    walk::Experiment& experiment = form1->experiment();
+    experiment.clear();
+    for (int trial = 0; complete && trial < walk::trialsPerExperiment; ++trial)
+        experiment.startTrial();
+    experiment.stepTimer().setEnabled(false);
     QBENCHMARK {
-        // As in an experiment: the walker rests at a trial's end point, the
-        // walk timer is off, and the trial number shown changes.
-        second = !second;
-        walk.x = 17;
-        walk.y = 17;
-        walk.Timer1.setEnabled(false);
-        walk.ct = complete ? 51 : (second ? 1 : 0);
-        walk.timer2Tick();
+        // As in an experiment, the trial number shown changes, until the
+        // experiment is complete.
+        if (!complete && experiment.trialCount() == walk::trialsPerExperiment)
+            experiment.clear();
+        experiment.startTrial();
     }
-    QCOMPARE(walk.Timer1.isEnabled(), !complete);
-    QCOMPARE(walk.ct, complete ? 51 : (second ? 2 : 1));
-    QCOMPARE(walk.shownX(), 0);
-    QCOMPARE(walk.caunt, 0);
-    walk.Timer1.setEnabled(false);
+    QCOMPARE(experiment.stepTimer().isEnabled(), !complete);
+    QCOMPARE(experiment.walkerX(), 0);
+    QCOMPARE(experiment.stepsTaken(), 0);
+    experiment.stepTimer().setEnabled(false);
+    experiment.clear();
 }
 
 void BenchHandlers::redraw_data() {
     QTest::addColumn<QString>("window");
-    QTest::addRow("Form1 main window") << QStringLiteral("Form1");
-    QTest::addRow("Form2 x-coordinate histogram") << QStringLiteral("Form2");
-    QTest::addRow("Form3 distance histogram") << QStringLiteral("Form3");
-    QTest::addRow("Form4 help") << QStringLiteral("Form4");
+    QTest::addRow("main window") << QStringLiteral("main");
+    QTest::addRow("x-coordinate histogram") << QStringLiteral("x");
+    QTest::addRow("distance histogram") << QStringLiteral("distance");
+    QTest::addRow("help") << QStringLiteral("help");
 }
 
 void BenchHandlers::redraw() {
     QFETCH(QString, window);
-    // Every bar drawn, at a height a full experiment could reach.
-    Module1::freq.fill(5.0f);
     std::function<void()> activate;
-    if (window == QLatin1String("Form1"))
-        activate = [this] { form1->activate(), form1->Picture1->image(); };
-    else if (window == QLatin1String("Form2"))
-        activate = [this] { form2->activate(), form2->Picture1->image(); };
-    else if (window == QLatin1String("Form3"))
-        activate = [this] { form3->activate(), form3->Picture1->image(); };
+    if (window == QLatin1String("main"))
+        activate = [this] { form1->activate(), form1->plane()->image(); };
+    else if (window == QLatin1String("x"))
+        activate = [this] { form2->activate(), form2->chart()->image(); };
+    else if (window == QLatin1String("distance"))
+        activate = [this] { form3->activate(), form3->chart()->image(); };
     else
-        activate = [this] { form4->activate(), form4->Picture1->image(); };
+        activate = [this] { form4->activate(), form4->text()->image(); };
     QBENCHMARK {
         activate();
     }
-    Module1::freq.fill(0.0f);
 }
 
 QTEST_MAIN(BenchHandlers)

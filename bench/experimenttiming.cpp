@@ -1,10 +1,10 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/fonts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -26,7 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double stepMs = 100.0;
 constexpr double trialMs = 4000.0;
-constexpr int trialLimit = 51;
 // Comfortably past the 208 s an experiment takes.
 constexpr int giveUpMs = 300'000;
 
@@ -62,7 +61,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::registerGothicSubstitutes();
-    Form1 form;
+    MainWindow form;
+    const walk::Experiment& experiment = form.experiment();
     form.show();
 
     Clock::time_point started;
@@ -73,25 +73,27 @@ int main(int argc, char* argv[]) {
     std::vector<double> stepIntervals;
     bool complete = false;
 
-    QObject::connect(&form.walk.Timer1, &platform::Timer::tick, &app, [&] {
+    QObject::connect(&experiment.stepTimer(), &platform::Timer::tick, &app, [&] {
         const auto now = Clock::now();
         stepIntervals.push_back(msBetween(lastStepTick, now));
         lastStepTick = now;
     });
-    std::int16_t ctBefore = form.walk.ct;
-    QObject::connect(&form.walk.Timer2, &platform::Timer::tick, &app, [&] {
+    int trialsBefore = experiment.trialCount();
+    QObject::connect(&experiment.trialTimer(), &platform::Timer::tick, &app, [&] {
         const auto now = Clock::now();
         trialIntervals.push_back(msBetween(lastTrialTick, now));
         lastTrialTick = now;
-        if (form.walk.ct != ctBefore) {
+        if (experiment.trialCount() != trialsBefore) {
             // A trial started: its first step is due one walk period from here.
-            ctBefore = form.walk.ct;
+            trialsBefore = experiment.trialCount();
             lastStepTick = now;
             return;
         }
         finished = now;
-        complete = form.walk.ct == trialLimit && !form.Command6->isEnabled() &&
-                   !form.Command7->isEnabled() && form.Command4->isEnabled();
+        complete = experiment.trialCount() == walk::trialsPerExperiment &&
+                   !form.control(walk::Control::Start)->isEnabled() &&
+                   !form.control(walk::Control::Stop)->isEnabled() &&
+                   form.control(walk::Control::Init)->isEnabled();
         app.quit();
     });
 
@@ -99,14 +101,14 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(1000, &form, [&] {
         started = Clock::now();
         lastTrialTick = started;
-        form.Command6->click();
+        form.control(walk::Control::Start)->click();
     });
     QTimer::singleShot(giveUpMs, &app, &QCoreApplication::quit);
     app.exec();
 
     const bool ended = finished != Clock::time_point{};
     QJsonObject report{
-        {"trials", int(form.walk.recorded)},
+        {"trials", experiment.recordedCount()},
         {"complete", complete},
         {"completion_s", ended ? msBetween(started, finished) / 1000.0 : -1.0},
         {"step_error_ms", errors(stepIntervals, stepMs)},
@@ -114,5 +116,5 @@ int main(int argc, char* argv[]) {
     };
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);
     std::fputs("\n", stdout);
-    return complete && form.walk.recorded == trialLimit ? 0 : 1;
+    return complete && experiment.recordedCount() == walk::trialsPerExperiment ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/window.h"
+#include "walk/lattice.h"
 
 #include <QString>
 
@@ -17,7 +18,7 @@ class LineControl;
 } // namespace platform
 
 // A histogram window: a "Close" button over a separator, and the bar chart
-// below them, drawn afresh from the program-wide counters on every
+// below them, drawn afresh from the experiment's counters on every
 // activation. Closing the window destroys it.
 //
 // For the lesson after an experiment, Ctrl+C copies the bars as a table, and
@@ -26,10 +27,9 @@ class LineControl;
 class GraphWindow : public platform::Window {
     Q_OBJECT
 public:
-    QPushButton* Command1;              // "Close"
-    platform::LineControl* Line1;       // separator under the button row
-    platform::DrawingSurface* Picture1; // the bar chart
-    QAction* showExpected;              // "Show expected counts", off when the window opens
+    QPushButton* closeButton() const { return m_closeButton; }
+    platform::DrawingSurface* chart() const { return m_chart; }
+    QAction* showExpected() const { return m_showExpected; }
 
 protected:
     // Bar k in the horizontal axis's own terms, as a screen reader says it.
@@ -39,11 +39,14 @@ protected:
     // its height being 37 in both charts. chartName and barName are what a
     // screen reader calls the chart and its bars; planeMovement names the
     // mode whose trials the bars count.
-    GraphWindow(const char* name, int clientHeight, double scaleWidth, const QString& chartName,
-                BarName barName, bool planeMovement);
+    GraphWindow(const char* name, const walk::Frequencies& frequencies, int clientHeight,
+                double scaleWidth, const QString& chartName, BarName barName, bool planeMovement);
 
     void activate() final;
     virtual void drawChart() = 0;
+
+    QPushButton* m_closeButton;        // Command1 "Close"
+    platform::DrawingSurface* m_chart; // Picture1, the bar chart
 
     void printAt(double x, double y, const QString& text);
     // The labels of the grid rows 5 to 30, from the top, each half a unit above its row.
@@ -52,7 +55,7 @@ protected:
     void printUnderAxis(double x, const QString& text);
     // Dashes 0.3 long from x = firstI to lastI on each grid row.
     void dashRows(int firstI, int lastI);
-    // Bars 0..count - 1 of freq, one unit wide from x = 3, one unit per trial,
+    // Bars 0..count - 1 of the frequencies, one unit wide from x = 3, one unit per trial,
     // with the expected counts over them when they are shown.
     void drawBars(std::size_t count);
 
@@ -65,6 +68,9 @@ private:
     void describeBars(const std::vector<double>& expected);
     void copyBars();
 
+    platform::LineControl* m_rule; // Line1, the separator under the button row
+    QAction* m_showExpected;       // "Show expected counts", off when the window opens
+    const walk::Frequencies& m_frequencies;
     BarName m_barName;
     bool m_planeMovement;
     std::vector<float> m_drawn; // the counts the bars were last drawn with

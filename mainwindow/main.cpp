@@ -1,4 +1,4 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/fontconfigpreload.h"
 #include "platform/fonts.h"
 #include "platform/memoryarena.h"
@@ -17,8 +17,8 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the installed desktop entry.
     QApplication::setDesktopFileName(desktopId);
     platform::registerGothicSubstitutes();
-    Form1 form1;
+    MainWindow window;
     fontConfig.wait();
-    form1.show();
+    window.show();
     return app.exec();
 }

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int blockCount = 3;
-constexpr int columnsPerBlock = 17;
+constexpr int columnsPerBlock = walk::trialsPerExperiment / blockCount;
 constexpr int rowTitleLeft = 120;
 constexpr int rowTitleWidth = 1215;
 constexpr int cellLeft = 1320;
@@ -58,7 +58,7 @@ ResultsTable::ResultsTable(QWidget* window) : QWidget(window) {
                 title.font, QString::fromUtf16(title.caption));
         }
     }
-    for (int trial = 1; trial <= 51; ++trial) {
+    for (int trial = 1; trial <= walk::trialsPerExperiment; ++trial) {
         const int block = (trial - 1) / columnsPerBlock;
         const int left = cellLeft + cellPitch * ((trial - 1) % columnsPerBlock);
         add(QRect(left, blockTop[block], cellWidth, rowHeight), 0, QString::number(trial));

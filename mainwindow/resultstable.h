@@ -1,5 +1,6 @@
 #pragma once
 
+#include "walk/lattice.h"
 #include "walk/panel.h"
 
 #include <QAccessible>
@@ -19,7 +20,7 @@
 // sunken border on a solid background, as platform::Label draws one.
 // Neighbouring cells overlap by a pixel, so they are drawn in a fixed order,
 // each over the ones before. To a screen reader every cell is a label of its
-// own, in the main window's list in the table's place (form1accessible.h).
+// own, in the main window's list in the table's place (mainwindowaccessible.h).
 class ResultsTable : public QWidget {
     Q_OBJECT
 public:
@@ -74,5 +75,6 @@ private:
     QColor m_titleBackground; // the labels' button face, as the window had it
     QColor m_textColour;
     std::vector<Cell> m_cells;
-    std::array<std::array<int, 51>, 3> m_results{}; // where the cells xz, yz and kr are
+    std::array<std::array<int, walk::trialsPerExperiment>, 3>
+        m_results{}; // where each row's cells are
 };

@@ -3,11 +3,12 @@
 #include <QString>
 
 // The main window's states once shown, as its state table and the events under it make
-// them: Command1..8, Option1..2, Timer1..2; 'S' on for the selected option only, '?' either.
+// them: the buttons and options in walk::Control's order, the step and trial timers; 'S' on for the
+// selected option only, '?' either.
 struct AllowedState {
     const char* name;
     const char* flags;
-    int ctMin, ctMax;
+    int trialsMin, trialsMax;
 };
 
 inline constexpr AllowedState allowedStates[] = {
@@ -21,12 +22,13 @@ inline constexpr AllowedState allowedStates[] = {
     {"complete", "?011?001 SS ?1", 51, 51},
 };
 
-// The state that allows these flags at trial count ct, or none.
-inline const AllowedState* allowedState(const QString& flags, bool linear, int ct) {
+// The state that allows these flags after a number of trials, or none.
+inline const AllowedState* allowedState(const QString& flags, bool linear, int trials) {
     for (const AllowedState& state : allowedStates) {
         QString want = QString::fromLatin1(state.flags);
         want.replace(QStringLiteral("SS"), linear ? QStringLiteral("01") : QStringLiteral("10"));
-        bool same = ct >= state.ctMin && ct <= state.ctMax && flags.size() == want.size();
+        bool same =
+            trials >= state.trialsMin && trials <= state.trialsMax && flags.size() == want.size();
         for (qsizetype c = 0; same && c < want.size(); ++c)
             same = want[c] == u'?' || want[c] == flags[c];
         if (same)

@@ -1,9 +1,6 @@
 #include "allowedstates.h"
-#include "graphs/form2.h"
-#include "graphs/form3.h"
-#include "help/form4.h"
 #include "help/helptext.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/resultstable.h"
 #include "platform/announcer.h"
 #include "platform/drawingsurface.h"
@@ -19,7 +16,6 @@
 #include "walk/bins.h"
 #include "walk/enddistribution.h"
 #include "walk/formats.h"
-#include "walk/module1.h"
 #include "walk/move.h"
 
 #include <QtTest>
@@ -71,15 +67,16 @@ void listen(QAccessibleEvent* event) {
         said << widget->accessibleName();
 #endif
     if (event->type() == QAccessible::DescriptionChanged &&
-        qobject_cast<platform::DrawingSurface*>(widget) && qobject_cast<Form1*>(widget->window()))
+        qobject_cast<platform::DrawingSurface*>(widget) &&
+        qobject_cast<MainWindow*>(widget->window()))
         said << QStringLiteral("plane changed");
 }
 
 // The main window in virtual time, worked through its real buttons, checked after
-// each step: flags of the table, no trial lost but to a lag, freq and the average right.
+// each step: flags of the table, no trial lost but to a lag, the counters and the average right.
 struct Session {
     platform::VirtualTime time;
-    Form1 form;
+    MainWindow form;
     bool lagged = false; // since the last Init
 
     explicit Session(float timeOfDay = 50000.0f) : time(timeOfDay) {
@@ -88,13 +85,13 @@ struct Session {
         said.clear();
     }
 
-    // Command1..Command8, Option1 and Option2, Timer1 and Timer2: "10100101 11 00".
+    // The buttons and options in walk::Control's order, then the step and trial timers.
     QString flags() const {
         QString text;
-        for (int c = 0; c < 10; ++c)
-            text += form.control(walk::Switch(c))->isEnabled() ? u'1' : u'0';
-        text += form.walk.Timer1.isEnabled() ? u'1' : u'0';
-        text += form.walk.Timer2.isEnabled() ? u'1' : u'0';
+        for (int c = 0; c < walk::controlCount; ++c)
+            text += form.control(walk::Control(c))->isEnabled() ? u'1' : u'0';
+        text += form.experiment().stepTimer().isEnabled() ? u'1' : u'0';
+        text += form.experiment().trialTimer().isEnabled() ? u'1' : u'0';
         return text.insert(10, u' ').insert(8, u' ');
     }
 
@@ -105,16 +102,17 @@ struct Session {
         for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
             QEvent activated(QEvent::WindowActivate);
             lagged = word != QLatin1String("init") &&
-                     (lagged || (word == QLatin1String("lag") && form.walk.Timer1.isEnabled()));
+                     (lagged ||
+                      (word == QLatin1String("lag") && form.experiment().stepTimer().isEnabled()));
             if (word.startsWith(u'+'))
                 time.advance(word.mid(1).toLongLong());
             else if (word == QLatin1String("close"))
-                click(other()->findChild<QPushButton*>(QStringLiteral("Command1")));
+                click(other()->findChild<QPushButton*>(QStringLiteral("closeButton")));
             else if (word == QLatin1String("away") || word == QLatin1String("back"))
                 QCoreApplication::sendEvent(word == QLatin1String("back") ? &form : other(),
                                             &activated);
             else if (word == QLatin1String("lag"))
-                time.delay(form.walk.Timer1, 2500);
+                time.delay(form.experiment().stepTimer(), 2500);
             else if (word == QLatin1String("frame"))
                 form.close();
             else
@@ -128,10 +126,11 @@ struct Session {
     QAbstractButton* button(const QString& word) const {
         const QStringList words{"start", "stop", "init",  "graph",
                                 "help",  "exit", "plane", "linear"};
-        const QList<QAbstractButton*> buttons{form.Command6, form.Command7, form.Command4,
-                                              form.Command5, form.Command8, form.Command3,
-                                              form.Option1,  form.Option2};
-        return buttons.at(words.indexOf(word));
+        const QList<walk::Control> controls{
+            walk::Control::Start,       walk::Control::Stop,        walk::Control::Init,
+            walk::Control::Graph,       walk::Control::Help,        walk::Control::Exit,
+            walk::Control::PlaneOption, walk::Control::LinearOption};
+        return form.control(controls.at(words.indexOf(word)));
     }
 
     // A person clicks only what is enabled; a script that tries otherwise is wrong.
@@ -141,7 +140,8 @@ struct Session {
     }
 
     QWidget* other() const {
-        for (QWidget* window : std::initializer_list<QWidget*>{form.form2, form.form3, form.form4})
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 form.xHistogram(), form.distanceHistogram(), form.help()})
             if (window)
                 return window;
         return nullptr;
@@ -150,22 +150,23 @@ struct Session {
     // Trial c's column, "X Y distance", or "cut" while empty.
     QString column(int c) const {
         QStringList cells;
-        for (walk::Row row : {walk::Row::xz, walk::Row::yz, walk::Row::kr})
-            cells << form.results->cell(row, c)->text();
+        for (walk::Row row : {walk::Row::FinalX, walk::Row::FinalY, walk::Row::Distance})
+            cells << form.results()->cell(row, c)->text();
         return cells.join(u' ').trimmed().isEmpty() ? QStringLiteral("cut") : cells.join(u' ');
     }
 
     QString check() {
-        const walk::Walk& w = form.walk;
-        const bool linear = form.Option2->isChecked();
-        if (!allowedState(flags(), linear, w.ct))
-            return QStringLiteral("flags %1 at ct %2").arg(flags()).arg(w.ct);
-        std::array<float, 31> counted{};
+        const walk::Experiment& e = form.experiment();
+        const bool linear = !form.planeMovement();
+        if (!allowedState(flags(), linear, e.trialCount()))
+            return QStringLiteral("flags %1 at trial %2").arg(flags()).arg(e.trialCount());
+        walk::Frequencies counted{};
         float sum = 0;
         int filled = 0;
-        for (int c = 1; c <= 51; ++c) {
+        for (int c = 1; c <= walk::trialsPerExperiment; ++c) {
             const QStringList cells = column(c).split(u' ');
-            const bool finished = c < w.ct || (c == w.ct && !w.Timer1.isEnabled());
+            const bool finished =
+                c < e.trialCount() || (c == e.trialCount() && !e.stepTimer().isEnabled());
             if (cells.size() == 1 && (!finished || lagged))
                 continue;
             const int X = cells.value(0).toInt();
@@ -179,18 +180,19 @@ struct Session {
             sum = float(sum + d);
             ++filled;
         }
-        if (counted != Module1::freq)
-            return QStringLiteral("freq does not count the trials in the table");
-        if (form.Label74->text() != (filled ? walk::tenths(sum / float(filled)) : QString()))
+        if (counted != e.frequencies())
+            return QStringLiteral("the counters do not count the trials in the table");
+        if (form.readout(walk::Readout::AverageDistance)->text() !=
+            (filled ? walk::tenths(sum / float(filled)) : QString()))
             return QStringLiteral("the average is not that of the table");
         return {};
     }
 };
 
-// The main window as the walk sees it, in one movement mode.
+// The main window as the experiment sees it, in one movement mode.
 struct Panel : walk::Panel {
     explicit Panel(bool plane) : plane(plane) {}
-    void setEnabled(walk::Switch, bool) override {}
+    void setEnabled(walk::Control, bool) override {}
     bool planeMovement() const override { return plane; }
     void setCaption(walk::Readout, const QString&) override {}
     void setCell(walk::Row, int, const QString&) override {}
@@ -305,7 +307,7 @@ bool showsText(const platform::DrawingSurface& surface, QPointF at, const QStrin
 
 // Bar k of a histogram, in light blue, `count` units up from the axis at 35, cut at the top.
 void expectBar(const GraphWindow* window, int k, int count) {
-    const platform::DrawingSurface& chart = *window->Picture1;
+    const platform::DrawingSurface& chart = *window->chart();
     const QPoint foot = chart.toPixels({3.5 + k, 35});
     const int top = std::max(0, chart.toPixels({0, 35.0 - count}).y());
     for (int y = 0; y <= foot.y(); ++y)
@@ -382,18 +384,21 @@ private slots:
     void distribution() {
         // Each step draws from the generator seeded with that moment's time of
         // day: a walk started a tick later takes the same steps a step later.
-        QString taken[2];
+        QList<QPoint> taken[2]; // each step's move
         for (const int late : {0, 1}) {
             platform::VirtualTime time(40000.0f);
             time.advance(100 * late);
             Panel panel(true);
-            walk::Walk walk(panel);
-            QObject::connect(&walk.Timer1, &platform::Timer::tick,
-                             [&] { taken[late] += QString::number(walk.a); });
-            walk.Timer1.setEnabled(true);
+            walk::Experiment walk(panel);
+            QPoint at;
+            QObject::connect(&walk.stepTimer(), &platform::Timer::tick, [&] {
+                taken[late] << QPoint(walk.walkerX(), walk.walkerY()) - at;
+                at += taken[late].last();
+            });
+            walk.stepTimer().setEnabled(true);
             time.advance(3000);
         }
-        QCOMPARE(taken[1].left(29), taken[0].mid(1));
+        QCOMPARE(taken[1].mid(0, 29), taken[0].mid(1));
         for (const bool plane : {true, false}) {
             const auto cellOf = [plane](int X, int Y) {
                 return plane ? walk::distanceBin(float(std::hypot(X, Y))) : X;
@@ -418,12 +423,12 @@ private slots:
             QVERIFY(!plane || std::abs(mean - 4.85711) < 5e-6);
             platform::VirtualTime time(plane ? 12345.0f : 54321.0f);
             Panel panel(plane);
-            walk::Walk walk(panel);
+            walk::Experiment walk(panel);
             for (int n = 0; n < 20000; ++n) {
-                walk.command2Click();
-                walk.Timer1.setEnabled(true);
+                walk.prepareTrial();
+                walk.stepTimer().setEnabled(true);
                 time.advance(3100);
-                cells[cellOf(walk.x - 15, walk.y - 15)].first += 1;
+                cells[cellOf(walk.walkerX(), walk.walkerY())].first += 1;
             }
             double chiSquare = 0;
             double k = 0;
@@ -449,11 +454,11 @@ private slots:
     void stateTable_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("flags");
-        QTest::addColumn<int>("ct");
+        QTest::addColumn<int>("trials");
         QTest::addColumn<QString>("said"); // to a screen reader, but the trials' results
-        const auto row = [](const char* name, const char* script, const char* flags, int ct,
+        const auto row = [](const char* name, const char* script, const char* flags, int trials,
                             const char* said = "") {
-            QTest::newRow(name) << script << flags << ct << said;
+            QTest::newRow(name) << script << flags << trials << said;
         };
         const char* stopped = "Experiment stopped.";
         const char* complete = "Experiment complete, 51 trials, average distance 4.6.";
@@ -489,7 +494,7 @@ private slots:
         Session s;
         s.run(script);
         QTEST(s.flags(), "flags");
-        QTEST(int(s.form.walk.ct), "ct");
+        QTEST(s.form.experiment().trialCount(), "trials");
         said.removeIf([](const QString& text) { return text.startsWith(QLatin1String("Trial")); });
         QTEST(said.join(u'|'), "said");
     }
@@ -504,7 +509,7 @@ private slots:
         for (int c = 1; c <= 6; ++c)
             columns << s.column(c);
         QCOMPARE(columns.join(u'|'), "0 0 .0|cut|2 0 2.0|-3 0 3.0|4 0 4.0|cut");
-        QCOMPARE(s.form.Label74->text(), "2.3");
+        QCOMPARE(s.form.readout(walk::Readout::AverageDistance)->text(), "2.3");
         QCOMPARE(said, QStringList({"Trial 1: x 0, y 0, distance .0. Average .0.",
                                     "Trial 3: x 2, y 0, distance 2.0. Average 1.0.",
                                     "Trial 4: x -3, y 0, distance 3.0. Average 1.7.",
@@ -522,14 +527,14 @@ private slots:
         drawDirections("111222 13*12");
         Session s;
         QStringList heard;
-        connect(&s.form.MMControl1, &platform::MultimediaControl::commandSet,
+        connect(&s.form.chimes(), &platform::MultimediaControl::commandSet,
                 [&](const QString& command) { heard << command; });
-        connect(&s.form.MMControl1, &platform::MultimediaControl::fileNameSet,
+        connect(&s.form.chimes(), &platform::MultimediaControl::fileNameSet,
                 [&](const QString& file) { heard << file; });
         s.run("start +7100 stop graph");
 
         // The plane's white axes, with ticks below and left of them, on black.
-        const platform::DrawingSurface& plane = *s.form.Picture1;
+        const platform::DrawingSurface& plane = *s.form.plane();
         const QPoint crossing = plane.toPixels({18, 20});
         for (int x = 0; x < plane.image().width(); ++x)
             QCOMPARE(plane.image().pixel(x, crossing.y()), qRgb(255, 255, 255));
@@ -541,16 +546,16 @@ private slots:
             QCOMPARE(qGray(plane.image().pixel(plane.toPixels({18.4, double(i)}))),
                      i == 20 ? 255 : 0);
         }
-        QCOMPARE(s.form.Picture2->pos(), plane.toPixels({18, 12}));
+        QCOMPARE(s.form.walker()->pos(), plane.toPixels({18, 12}));
 
         // Every name and description a screen reader finds in the window, with
         // the last two things it was told.
         QStringList read{accessible(&s.form)};
         for (QWidget* widget : s.form.findChildren<QWidget*>()) {
-            if (widget != s.form.results)
+            if (widget != s.form.results())
                 read << accessible(widget);
-            for (int i = 0; widget == s.form.results && i < s.form.results->cellCount(); ++i)
-                read << accessible(s.form.results->accessibleCell(i)); // drawn, not widgets
+            for (int i = 0; widget == s.form.results() && i < s.form.results()->cellCount(); ++i)
+                read << accessible(s.form.results()->accessibleCell(i)); // drawn, not widgets
         }
         QVERIFY2(QCryptographicHash::hash(read.join(u'\n').toUtf8(), QCryptographicHash::Sha256)
                          .toHex() ==
@@ -558,20 +563,20 @@ private slots:
                  qPrintable(read.join(u'|')));
 
         // The distance histogram: 4.2 counts in [4.2, 5.7).
-        QVERIFY(s.form.form3 && !s.form.form2);
-        expectBar(s.form.form3, 3, 1);
-        QCOMPARE(accessible(s.form.form3->Picture1),
+        QVERIFY(s.form.distanceHistogram() && !s.form.xHistogram());
+        expectBar(s.form.distanceHistogram(), 3, 1);
+        QCOMPARE(accessible(s.form.distanceHistogram()->chart()),
                  "Histogram of the distance from the origin: distance 4.2 to 5.7: 1 trial");
 
         // The help text, rewritten whole over old ink on each activation. The
         // digest pins every character: fullwidth letters, indents, trailing blanks.
         s.run("close back help");
-        const platform::DrawingSurface& help = *s.form.form4->Picture1;
+        const platform::DrawingSurface& help = *s.form.help()->text();
         const QString lines = QStringList(helpText().begin(), helpText().end()).join(u'\n');
         QCOMPARE(QCryptographicHash::hash(lines.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  "45133b06b8558fbbc5f809a3b7160d0ba3e1a3e34ca864674f5958891e130fce");
-        QCOMPARE(accessible(s.form.form4->Picture1), QStringLiteral("Help text: ") + lines);
-        s.form.form4->Picture1->box({1000, 1000}, {4000, 3000}, Qt::red);
+        QCOMPARE(accessible(s.form.help()->text()), QStringLiteral("Help text: ") + lines);
+        s.form.help()->text()->box({1000, 1000}, {4000, 3000}, Qt::red);
         s.run("back away");
         const double lineTwips = 15.0 * QFontMetrics(help.font()).height();
         for (int n = 0; n < 26; ++n)
@@ -580,29 +585,29 @@ private slots:
         // The x histogram after a whole experiment, its bar cut at the top;
         // after Init and one trial the same window shows that trial alone.
         s.run("back init linear start +208000 graph");
-        expectBar(s.form.form2, 21, 51);
+        expectBar(s.form.xHistogram(), 21, 51);
         // Theory expects 4.3420 of 30 trials at x 0: the mark at 51 / 30 times
         // that over the empty bar, and the bars copied, only when asked for.
-        const platform::DrawingSurface& chart = *s.form.form2->Picture1;
+        const platform::DrawingSurface& chart = *s.form.xHistogram()->chart();
         const QPoint mark = chart.toPixels({18.5, 35 - 4.3420 * 51 / 30});
         QCOMPARE(chart.image().pixel(mark), qRgb(0, 0, 0));
-        QVERIFY(QTest::qWaitForWindowActive(s.form.form2));
-        QTest::keyClick(s.form.form2, Qt::Key_E);
+        QVERIFY(QTest::qWaitForWindowActive(s.form.xHistogram()));
+        QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
         QCOMPARE(chart.image().pixel(mark), qRgb(255, 0, 0));
-        QVERIFY(accessible(s.form.form2->Picture1).contains("x 0: 0 trials, expected 7.4"));
-        QTest::keyClick(s.form.form2, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(accessible(s.form.xHistogram()->chart()).contains("x 0: 0 trials, expected 7.4"));
+        QTest::keyClick(s.form.xHistogram(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(pasted().startsWith("Bar\tTrials\nx -15\t0\n") && pasted().contains("\nx 6\t51\n"));
-        QTest::keyClick(s.form.form2, Qt::Key_E);
+        QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
         QCOMPARE(chart.image().pixel(mark), qRgb(0, 0, 0));
         s.run("back init start +7100 stop graph");
-        expectBar(s.form.form2, 21, 1);
-        QCOMPARE(accessible(s.form.form2->Picture1),
+        expectBar(s.form.xHistogram(), 21, 1);
+        QCOMPARE(accessible(s.form.xHistogram()->chart()),
                  "Histogram of the final x coordinate: x 6: 1 trial");
-        QVERIFY(showsText(*s.form.form2->Picture1, {12, 1}, QStringLiteral("(Frecuency)")));
+        QVERIFY(showsText(*s.form.xHistogram()->chart(), {12, 1}, QStringLiteral("(Frecuency)")));
         // The results copied from the table's menu.
-        const QPoint last = s.form.results->cell(walk::Row::kr, 51)->rect().center();
+        const QPoint last = s.form.results()->cell(walk::Row::Distance, 51)->rect().center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, last, last);
-        QApplication::sendEvent(s.form.results, &click);
+        QApplication::sendEvent(s.form.results(), &click);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu && menu->actions().value(0)->text() == QLatin1String("Copy results"));
         menu->actions().value(0)->trigger();
@@ -628,7 +633,8 @@ private slots:
         platform::replaceMessageBoxes([](auto&, auto&) { return platform::answerOk; });
         QCOMPARE(heard.join(u' '),
                  cue.arg("endpinpon.wav") + "Lurchfield This software will exit.");
-        QVERIFY(!s.form.isVisible() && !s.form.form2->isVisible() && !s.form.form4->isVisible());
+        QVERIFY(!s.form.isVisible() && !s.form.xHistogram()->isVisible() &&
+                !s.form.help()->isVisible());
     }
 
     // Random events, each checked by the session, with broken chimes for the first
@@ -661,7 +667,8 @@ private slots:
             else if (roll < 520)
                 word = QStringLiteral("lag");
             else if (roll >= 997)
-                word = roll == 999 || !s->form.Command3->isEnabled() ? "frame" : "exit";
+                word = roll == 999 || !s->form.control(walk::Control::Exit)->isEnabled() ? "frame"
+                                                                                         : "exit";
             s->run(word);
             if (word == QLatin1String("exit") || word == QLatin1String("frame")) {
                 for (const QWidget* window : QApplication::topLevelWidgets())

@@ -1,17 +1,21 @@
 #include "walk/bins.h"
 
+#include "walk/lattice.h"
+
 #include <cmath>
 
 namespace walk {
 
 int linearBin(int X) {
-    return (X >= -15 && X <= 15) ? X + 15 : -1;
+    return (X >= -origin && X <= origin) ? X + origin : -1;
 }
 
-int distanceBin(float kyori) {
-    for (int j = 1; j <= 15; ++j) {
+int distanceBin(float distance) {
+    // As many bins as the origin is from a wall: the farthest corner a walk
+    // reaches, (15, 15), lies in the last.
+    for (int j = 1; j <= origin; ++j) {
         const float threshold = static_cast<float>(j * std::sqrt(2.0));
-        if (kyori < threshold)
+        if (distance < threshold)
             return j - 1;
     }
     return -1;

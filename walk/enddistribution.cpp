@@ -1,6 +1,7 @@
 #include "walk/enddistribution.h"
 
 #include "walk/bins.h"
+#include "walk/lattice.h"
 
 #include <cmath>
 #include <numeric>
@@ -9,10 +10,8 @@ namespace walk {
 
 namespace {
 
-constexpr int origin = 15; // stored coordinates of the walker's start
-
-std::array<double, 31> binned(const std::vector<EndPoint>& ends, bool plane) {
-    std::array<double, 31> chances{};
+std::array<double, counterCount> binned(const std::vector<EndPoint>& ends, bool plane) {
+    std::array<double, counterCount> chances{};
     for (const EndPoint& end : ends) {
         // The distance in double precision, kept in single, as a recorded trial's is.
         const int bin = plane ? distanceBin(static_cast<float>(
@@ -56,17 +55,19 @@ std::vector<EndPoint> endPoints(bool plane, int steps, Walls walls) {
     return ends;
 }
 
-const std::array<double, 31>& counterChances(bool plane) {
+const std::array<double, counterCount>& counterChances(bool plane) {
     if (plane) {
-        static const std::array<double, 31> planeChances = binned(endPoints(true, 30), true);
+        static const std::array<double, counterCount> planeChances =
+            binned(endPoints(true, stepsPerTrial), true);
         return planeChances;
     }
-    static const std::array<double, 31> linearChances = binned(endPoints(false, 30), false);
+    static const std::array<double, counterCount> linearChances =
+        binned(endPoints(false, stepsPerTrial), false);
     return linearChances;
 }
 
 std::vector<double> expectedCounts(bool plane, std::size_t bars, double counted) {
-    const std::array<double, 31>& chances = counterChances(plane);
+    const std::array<double, counterCount>& chances = counterChances(plane);
     const double inBars = std::accumulate(chances.begin(), chances.begin() + bars, 0.0);
     std::vector<double> expected(bars);
     for (std::size_t k = 0; k < bars; ++k)

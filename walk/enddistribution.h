@@ -1,5 +1,6 @@
 #pragma once
 
+#include "walk/lattice.h"
 #include "walk/move.h"
 
 #include <array>
@@ -21,9 +22,9 @@ struct EndPoint {
 // the walk's own move rule, so the walls block exactly as they do in a trial.
 std::vector<EndPoint> endPoints(bool plane, int steps, Walls walls = {});
 
-// The chance that a 30-step trial lands in each freq counter, binned the way
+// The chance that a 30-step trial lands in each frequency counter, binned the way
 // the recording bins it. Worked out on the first call for each mode, then kept.
-const std::array<double, 31>& counterChances(bool plane);
+const std::array<double, counterCount>& counterChances(bool plane);
 
 // The trials theory expects in each of the counters 0..bars-1 when `counted`
 // trials landed in one of them: the trials no bar counts are left out of

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "walk/lattice.h"
+
 namespace walk {
 
 // A stored lattice position of the walker.
@@ -13,7 +15,7 @@ struct Position {
 // the other side.
 struct Walls {
     int low = 1;
-    int high = 30;
+    int high = 2 * origin;
 };
 
 // Where one step in direction a (1 right, 2 up, 3 left, 4 down) takes the

@@ -5,41 +5,32 @@
 namespace walk {
 
 // The main window's buttons and option buttons whose enabled flags the
-// handlers set.
-enum class Switch {
-    Command1, // "実験開始", hidden
-    Command2, // "実験準備", hidden; its click action is the trial preparation
-    Command3, // "Exit"
-    Command4, // "Init"
-    Command5, // "Graph display"
-    Command6, // "Experiment Start"
-    Command7, // "Experiment Stop"
-    Command8, // "Help"
-    Option1,  // "Plane movement"
-    Option2,  // "Linear movement"
+// experiment sets, in the order the window made them.
+enum class Control {
+    HiddenStart, // hidden, and never clicked; kept for its enabled flag
+    Prepare,     // hidden; its click prepares a trial
+    Exit,
+    Init,
+    Graph, // "Graph display"
+    Start, // "Experiment Start"
+    Stop,  // "Experiment Stop"
+    Help,
+    PlaneOption,
+    LinearOption,
 };
+inline constexpr int controlCount = 10;
 
 // The live read-outs.
-enum class Readout {
-    Label2,  // walker's x
-    Label4,  // walker's y
-    Label6,  // steps taken in the current trial
-    Label72, // trial number
-    Label74, // average distance
-};
+enum class Readout { WalkerX, WalkerY, StepsTaken, TrialNumber, AverageDistance };
 
 // The rows of the results table.
-enum class Row {
-    xz, // final x
-    yz, // final y
-    kr, // final distance
-};
+enum class Row { FinalX, FinalY, Distance };
 
-// The main window's controls as the simulation sees them.
+// The main window's controls as the experiment sees them.
 class Panel {
 public:
     virtual ~Panel() = default;
-    virtual void setEnabled(Switch control, bool on) = 0;
+    virtual void setEnabled(Control control, bool on) = 0;
     // True when "Plane movement" is selected, false for "Linear movement".
     virtual bool planeMovement() const = 0;
     virtual void setCaption(Readout label, const QString& text) = 0;

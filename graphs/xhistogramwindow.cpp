@@ -1,4 +1,4 @@
-#include "graphs/form2.h"
+#include "graphs/xhistogramwindow.h"
 
 #include "platform/drawingsurface.h"
 #include "platform/palette.h"
@@ -9,26 +9,26 @@
 namespace {
 
 QString finalX(std::size_t k) {
-    return QStringLiteral("x ") + walk::decimal(static_cast<int>(k) - 15);
+    return QStringLiteral("x ") + walk::decimal(static_cast<int>(k) - walk::origin);
 }
 
 } // namespace
 
-Form2::Form2()
-    : GraphWindow("Form2", 6465, 37, QStringLiteral("Histogram of the final x coordinate"), finalX,
-                  false) {
+XHistogramWindow::XHistogramWindow(const walk::Frequencies& frequencies)
+    : GraphWindow("xHistogramWindow", frequencies, 6465, 37,
+                  QStringLiteral("Histogram of the final x coordinate"), finalX, false) {
     // First of the two in the tab order, so it starts with the focus.
-    Picture1->setFocus();
+    m_chart->setFocus();
 }
 
 // The vertical axis stands in the middle of the bar for X = 0, with the
 // count labels just right of it, where the grid rows leave a gap.
-void Form2::drawChart() {
+void XHistogramWindow::drawChart() {
     const QColor black = platform::qbColor(0);
-    Picture1->line({2, 35}, {35, 35}, black);
-    Picture1->line({18.5, 35}, {18.5, 1}, black);
+    m_chart->line({2, 35}, {35, 35}, black);
+    m_chart->line({18.5, 35}, {18.5, 1}, black);
     for (int n = 30; n >= 5; n -= 5)
-        Picture1->line({18, double(n)}, {18.5, double(n)}, black);
+        m_chart->line({18, double(n)}, {18.5, double(n)}, black);
     printAt(12, 1, QStringLiteral("(Frecuency)"));
 
     printCounts(19.3, {"30", "25", "20", "15", "10", "5"});
@@ -46,5 +46,5 @@ void Form2::drawChart() {
     for (const auto& label : xs)
         printUnderAxis(label.x, QString::fromLatin1(label.text));
 
-    drawBars(31);
+    drawBars(walk::counterCount);
 }

@@ -1,42 +1,42 @@
-#include "mainwindow/form1accessible.h"
+#include "mainwindow/mainwindowaccessible.h"
 
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/resultstable.h"
 #include "platform/accessiblefactory.h"
 
-Form1Accessible::Form1Accessible(Form1* form) : QAccessibleWidget(form) {}
+MainWindowAccessible::MainWindowAccessible(MainWindow* form) : QAccessibleWidget(form) {}
 
-int Form1Accessible::tableIndex() const {
-    const ResultsTable* table = static_cast<Form1*>(widget())->results;
+int MainWindowAccessible::tableIndex() const {
+    const ResultsTable* table = static_cast<MainWindow*>(widget())->results();
     if (!table)
         return -1;
     return QAccessibleWidget::indexOfChild(
         QAccessible::queryAccessibleInterface(const_cast<ResultsTable*>(table)));
 }
 
-int Form1Accessible::cellCount() const {
-    return static_cast<Form1*>(widget())->results->cellCount();
+int MainWindowAccessible::cellCount() const {
+    return static_cast<MainWindow*>(widget())->results()->cellCount();
 }
 
-int Form1Accessible::childCount() const {
+int MainWindowAccessible::childCount() const {
     const int count = QAccessibleWidget::childCount();
     return tableIndex() < 0 ? count : count - 1 + cellCount();
 }
 
-QAccessibleInterface* Form1Accessible::child(int index) const {
+QAccessibleInterface* MainWindowAccessible::child(int index) const {
     const int table = tableIndex();
     if (table < 0 || index < table)
         return QAccessibleWidget::child(index);
     if (index < table + cellCount())
-        return static_cast<Form1*>(widget())->results->accessibleCell(index - table);
+        return static_cast<MainWindow*>(widget())->results()->accessibleCell(index - table);
     return QAccessibleWidget::child(index - cellCount() + 1);
 }
 
-int Form1Accessible::indexOfChild(const QAccessibleInterface* child) const {
+int MainWindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const int table = tableIndex();
     if (table < 0)
         return QAccessibleWidget::indexOfChild(child);
-    const int cell = static_cast<Form1*>(widget())->results->indexOfAccessibleCell(child);
+    const int cell = static_cast<MainWindow*>(widget())->results()->indexOfAccessibleCell(child);
     if (cell >= 0)
         return table + cell;
     const int index = QAccessibleWidget::indexOfChild(child);
@@ -45,6 +45,6 @@ int Form1Accessible::indexOfChild(const QAccessibleInterface* child) const {
     return index == table ? -1 : index + cellCount() - 1;
 }
 
-void Form1Accessible::install() {
-    platform::installAccessibleFactory<Form1, Form1Accessible>();
+void MainWindowAccessible::install() {
+    platform::installAccessibleFactory<MainWindow, MainWindowAccessible>();
 }

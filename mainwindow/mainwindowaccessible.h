@@ -2,14 +2,14 @@
 
 #include <QAccessibleWidget>
 
-class Form1;
+class MainWindow;
 
 // The main window as a screen reader meets it: its controls in the order
 // they were made, with the results table's cells, each a label of its own,
 // where the table stands among them. The table itself is not listed.
-class Form1Accessible : public QAccessibleWidget {
+class MainWindowAccessible : public QAccessibleWidget {
 public:
-    explicit Form1Accessible(Form1* form);
+    explicit MainWindowAccessible(MainWindow* form);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

@@ -1,4 +1,4 @@
-#include "graphs/form3.h"
+#include "graphs/distancehistogramwindow.h"
 
 #include "platform/drawingsurface.h"
 #include "platform/fonts.h"
@@ -19,23 +19,24 @@ QString distanceRange(std::size_t k) {
 
 } // namespace
 
-Form3::Form3()
-    : GraphWindow("Form3", 6435, 21, QStringLiteral("Histogram of the distance from the origin"),
-                  distanceRange, true) {
-    Command1->setFont(platform::gothic(9.75));
+DistanceHistogramWindow::DistanceHistogramWindow(const walk::Frequencies& frequencies)
+    : GraphWindow("distanceHistogramWindow", frequencies, 6435, 21,
+                  QStringLiteral("Histogram of the distance from the origin"), distanceRange,
+                  true) {
+    m_closeButton->setFont(platform::gothic(9.75));
     // Here the button comes first in the tab order and starts with the focus.
-    Command1->setFocus();
+    m_closeButton->setFocus();
 }
 
 // Distance runs linearly along x = 3 + d / sqrt2; the axis labels name
 // every second bar boundary, in multiples of 1.4.
-void Form3::drawChart() {
+void DistanceHistogramWindow::drawChart() {
     const QColor black = platform::qbColor(0);
-    Picture1->line({2, 35}, {19, 35}, black);
+    m_chart->line({2, 35}, {19, 35}, black);
     printAt(11, 2, QStringLiteral("(Horizontal axis : Distance from the origin)"));
-    Picture1->line({2, 1}, {2, 35}, black);
+    m_chart->line({2, 1}, {2, 35}, black);
     for (int n = 30; n >= 5; n -= 5)
-        Picture1->line({1.8, double(n)}, {2.2, double(n)}, black);
+        m_chart->line({1.8, double(n)}, {2.2, double(n)}, black);
 
     printCounts(1, {"30", "25", "20", "15", "10", " 5"});
     printAt(3, 2, QStringLiteral("(Frequency)"));
@@ -50,5 +51,5 @@ void Form3::drawChart() {
     for (const auto& label : distances)
         printUnderAxis(label.x, QString::fromLatin1(label.text));
 
-    drawBars(15);
+    drawBars(walk::origin); // one bar per distance bin (walk/bins.h)
 }

@@ -1,0 +1,193 @@
+#include "walk/experiment.h"
+
+#include "platform/random.h"
+#include "platform/timeofday.h"
+#include "walk/bins.h"
+#include "walk/formats.h"
+#include "walk/move.h"
+
+#include <cmath>
+
+namespace walk {
+
+Experiment::Experiment(Panel& panel) : m_panel(panel) {
+    QObject::connect(&m_stepTimer, &platform::Timer::tick, &m_stepTimer, [this] { step(); });
+    QObject::connect(&m_trialTimer, &platform::Timer::tick, &m_trialTimer,
+                     [this] { startTrial(); });
+}
+
+QString Experiment::average() const {
+    return m_recordedCount > 0 ? tenths(m_distanceSum / static_cast<float>(m_recordedCount))
+                               : QString();
+}
+
+void Experiment::showActivated() {
+    showPosition();
+    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
+    m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
+    // A trial that is walking goes on to be recorded, and while the
+    // experiment runs "Experiment Stop" stays within reach.
+    m_panel.setEnabled(Control::Prepare, false);
+    m_panel.setEnabled(Control::Graph, false);
+    if (!m_trialTimer.isEnabled())
+        m_panel.setEnabled(Control::Stop, false);
+}
+
+void Experiment::showPosition() {
+    m_panel.moveMarker(m_x, m_y);
+    m_panel.setCaption(Readout::WalkerX, decimal(walkerX()));
+    m_panel.setCaption(Readout::WalkerY, decimal(walkerY()));
+}
+
+void Experiment::toOrigin() {
+    m_x = origin;
+    m_y = origin;
+    m_stepsTaken = 0;
+    showPosition();
+    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
+}
+
+void Experiment::lockMode() {
+    m_panel.setEnabled(plane() ? Control::LinearOption : Control::PlaneOption, false);
+}
+
+void Experiment::step() {
+    if (m_stepsTaken < stepsPerTrial)
+        takeStep();
+    else
+        record();
+}
+
+void Experiment::takeStep() {
+    // Reseeding from the clock before every draw is how the walk was meant
+    // to sway: no two steps a tick apart share a seed.
+    platform::randomize(platform::timeOfDay());
+    const int direction = static_cast<int>(std::floor(platform::rnd() * 4.0f) + 1);
+    const Position to = moved({m_x, m_y}, direction, plane());
+    m_x = to.x;
+    m_y = to.y;
+    ++m_stepsTaken;
+    showPosition();
+    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
+}
+
+void Experiment::record() {
+    m_stepTimer.setEnabled(false);
+    const int X = walkerX();
+    const int Y = walkerY();
+    const QString cellX = decimal(X);
+    const QString cellY = decimal(Y);
+    m_panel.setCell(Row::FinalX, m_trialCount, cellX);
+    m_panel.setCell(Row::FinalY, m_trialCount, cellY);
+    const double d = std::sqrt(double(X) * X + double(Y) * Y);
+    const QString distance = tenths(d);
+    m_panel.setCell(Row::Distance, m_trialCount, distance);
+    m_distanceSum = static_cast<float>(m_distanceSum + d);
+    // The average is over the trials actually recorded, so a trial cut short
+    // (its column left empty) cannot pull it down.
+    ++m_recordedCount;
+    const QString mean = average();
+    m_panel.setCaption(Readout::AverageDistance, mean);
+    m_panel.announce(QStringLiteral("Trial %1: x %2, y %3, distance %4. Average %5.")
+                         .arg(decimal(m_trialCount), cellX, cellY, distance, mean));
+
+    const int bin = plane() ? distanceBin(static_cast<float>(d)) : linearBin(X);
+    if (bin >= 0)
+        m_frequencies[bin] += 1.0f;
+}
+
+void Experiment::prepareTrial() {
+    toOrigin();
+    m_panel.setEnabled(Control::HiddenStart, true);
+    m_panel.setEnabled(Control::Prepare, false);
+}
+
+void Experiment::start() {
+    for (Control c : {Control::HiddenStart, Control::Prepare, Control::Exit, Control::Init,
+                      Control::Graph, Control::Start})
+        m_panel.setEnabled(c, false);
+    m_panel.setEnabled(Control::Stop, true);
+    m_panel.setEnabled(Control::Help, false);
+    m_trialTimer.setEnabled(true);
+    m_completeAnnounced = false;
+}
+
+void Experiment::stop() {
+    for (Control c : {Control::HiddenStart, Control::Exit, Control::Init, Control::Start})
+        m_panel.setEnabled(c, true);
+    m_panel.setEnabled(Control::Stop, false);
+    m_panel.setEnabled(Control::Help, true);
+    lockMode();
+    m_panel.setEnabled(Control::Graph, true);
+    // The step timer is left alone: a trial in progress walks on and is recorded.
+    m_trialTimer.setEnabled(false);
+    m_panel.announce(QStringLiteral("Experiment stopped."));
+}
+
+void Experiment::startTrial() {
+    for (Control c : {Control::HiddenStart, Control::Prepare, Control::Start})
+        m_panel.setEnabled(c, false);
+    lockMode();
+    m_panel.setEnabled(Control::Graph, false);
+
+    if (m_trialCount >= trialsPerExperiment) {
+        m_panel.setEnabled(Control::HiddenStart, false);
+        m_panel.setEnabled(Control::Prepare, false);
+        m_panel.setEnabled(Control::Exit, true);
+        m_panel.setEnabled(Control::Init, true);
+        lockMode();
+        m_panel.setEnabled(Control::Graph, true);
+        m_panel.setEnabled(Control::Stop, false);
+        m_panel.setEnabled(Control::Help, true);
+        if (!m_completeAnnounced)
+            announceComplete();
+    } else {
+        ++m_trialCount;
+        m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
+        m_stepTimer.setEnabled(true);
+        for (Control c : {Control::HiddenStart, Control::Prepare, Control::Exit, Control::Init})
+            m_panel.setEnabled(c, false);
+    }
+    prepareTrial();
+}
+
+void Experiment::announceComplete() {
+    m_completeAnnounced = true;
+    QString text =
+        QStringLiteral("Experiment complete, %1 trial%2")
+            .arg(decimal(m_recordedCount), m_recordedCount == 1 ? QString() : QStringLiteral("s"));
+    if (m_recordedCount > 0)
+        text += QStringLiteral(", average distance ") + average();
+    m_panel.announce(text + QLatin1Char('.'));
+}
+
+void Experiment::clear() {
+    m_panel.setEnabled(Control::PlaneOption, true);
+    m_panel.setEnabled(Control::LinearOption, true);
+    m_frequencies.fill(0.0f);
+    m_trialCount = 0;
+    m_distanceSum = 0.0f;
+    m_recordedCount = 0;
+    toOrigin();
+    m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
+    m_panel.setCaption(Readout::AverageDistance, QString());
+    for (int trial = 1; trial <= trialsPerExperiment; ++trial)
+        for (Row row : {Row::FinalX, Row::FinalY, Row::Distance})
+            m_panel.setCell(row, trial, QString());
+    // A trial still finishing after "Experiment Stop" ends here, unrecorded.
+    m_stepTimer.setEnabled(false);
+    m_trialTimer.setEnabled(false);
+    m_panel.setEnabled(Control::HiddenStart, true);
+    m_panel.setEnabled(Control::Prepare, false);
+    m_panel.setEnabled(Control::Init, false);
+    m_panel.setEnabled(Control::Graph, false);
+    m_panel.setEnabled(Control::Start, true);
+    m_panel.announce(QStringLiteral("Cleared."));
+}
+
+void Experiment::graphShown() {
+    m_panel.setEnabled(Control::HiddenStart, false);
+    m_panel.setEnabled(Control::Prepare, false);
+}
+
+} // namespace walk
