@@ -245,7 +245,7 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::exit() {
-    playChime(QStringLiteral("endpinpon.wav"));
+    m_chimes.play(QStringLiteral("endpinpon.wav"));
     const int answer = platform::messageBox(QStringLiteral("This software will exit."),
                                             QStringLiteral("Lurchfield"));
     if (answer == platform::answerOk)
@@ -253,7 +253,7 @@ void MainWindow::exit() {
 }
 
 void MainWindow::clear() {
-    playChime(QStringLiteral("pinpon.wav"));
+    m_chimes.play(QStringLiteral("pinpon.wav"));
     m_experiment.clear();
 }
 
@@ -266,7 +266,7 @@ void MainWindow::showGraph() {
 }
 
 void MainWindow::showHelp() {
-    playChime(QStringLiteral("pinpon.wav"));
+    m_chimes.play(QStringLiteral("pinpon.wav"));
     open(m_help);
 }
 
@@ -275,14 +275,6 @@ void MainWindow::showHelp() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     platform::endProgram();
-}
-
-void MainWindow::playChime(const QString& fileName) {
-    m_chimes.setCommand(QStringLiteral("Stop"));
-    m_chimes.setCommand(QStringLiteral("Close"));
-    m_chimes.setFileName(fileName);
-    m_chimes.setCommand(QStringLiteral("Open"));
-    m_chimes.setCommand(QStringLiteral("Sound"));
 }
 
 // A teacher gathers the class's results in a spreadsheet: one row per

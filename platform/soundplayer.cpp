@@ -1,4 +1,4 @@
-#include "platform/multimediacontrol.h"
+#include "platform/soundplayer.h"
 
 #include "platform/soundfilesearch.h"
 #include "platform/soundmodule.h"
@@ -26,8 +26,8 @@ std::optional<QByteArray> readFile(const QString& fileName, QString& why) {
         why = QStringLiteral("not a regular file");
         return std::nullopt;
     }
-    if (info.size() > MultimediaControl::maxFileBytes) {
-        why = QStringLiteral("larger than %1 bytes").arg(MultimediaControl::maxFileBytes);
+    if (info.size() > SoundPlayer::maxFileBytes) {
+        why = QStringLiteral("larger than %1 bytes").arg(SoundPlayer::maxFileBytes);
         return std::nullopt;
     }
     QFile file(fileName);
@@ -35,47 +35,31 @@ std::optional<QByteArray> readFile(const QString& fileName, QString& why) {
         why = file.errorString();
         return std::nullopt;
     }
-    return file.read(MultimediaControl::maxFileBytes);
+    return file.read(SoundPlayer::maxFileBytes);
 }
 
 } // namespace
 
-MultimediaControl::MultimediaControl(QObject* parent)
-    : MultimediaControl(std::make_unique<SoundModule>(), parent) {}
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(std::make_unique<SoundModule>(), parent) {}
 
-MultimediaControl::MultimediaControl(std::unique_ptr<SoundOutput> output, QObject* parent)
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, QObject* parent)
     : QObject(parent), m_output(std::move(output)) {}
 
-MultimediaControl::~MultimediaControl() = default;
+SoundPlayer::~SoundPlayer() = default;
 
-void MultimediaControl::setCommand(const QString& command) {
-    if (command == QLatin1String("Open"))
-        open();
-    else if (command == QLatin1String("Sound"))
-        sound();
-    else if (command == QLatin1String("Stop"))
-        m_output->stop();
-    else if (command == QLatin1String("Close"))
-        close();
-    else
-        qWarning().noquote()
-            << QStringLiteral("Multimedia device: unknown command \"%1\"").arg(command);
-    emit commandSet(command);
+void SoundPlayer::play(const QString& fileName) {
+    m_output->stop();
+    load(fileName);
+    if (m_format.isValid())
+        m_output->play(m_format, m_samples);
+    emit played(fileName);
 }
 
-void MultimediaControl::setFileName(const QString& fileName) {
-    m_fileName = fileName;
-    emit fileNameSet(fileName);
-}
-
-QString MultimediaControl::fileName() const {
-    return m_fileName;
-}
-
-void MultimediaControl::open() {
-    unload();
+void SoundPlayer::load(const QString& fileName) {
+    m_format = {};
+    m_samples.clear();
     // A bare name is looked for in the sound folders; a path is taken as given.
-    const QString path = m_fileName.contains(u'/') ? m_fileName : findSoundFile(m_fileName);
+    const QString path = fileName.contains(u'/') ? fileName : findSoundFile(fileName);
     QString why;
     std::optional<QByteArray> bytes;
     if (path.isEmpty())
@@ -94,22 +78,7 @@ void MultimediaControl::open() {
         why = QString::fromStdString(wav.error);
     }
     qWarning().noquote()
-        << QStringLiteral("No sound from \"%1\": %2").arg(path.isEmpty() ? m_fileName : path, why);
-}
-
-void MultimediaControl::sound() {
-    if (m_format.isValid())
-        m_output->play(m_format, m_samples);
-}
-
-void MultimediaControl::close() {
-    m_output->stop();
-    unload();
-}
-
-void MultimediaControl::unload() {
-    m_format = {};
-    m_samples.clear();
+        << QStringLiteral("No sound from \"%1\": %2").arg(path.isEmpty() ? fileName : path, why);
 }
 
 } // namespace platform
