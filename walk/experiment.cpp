@@ -27,10 +27,8 @@ void Experiment::showActivated() {
     m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
     // A trial that is walking goes on to be recorded, and while the
     // experiment runs "Experiment Stop" stays within reach.
-    m_panel.setEnabled(Control::Prepare, false);
-    m_panel.setEnabled(Control::Graph, false);
-    if (!m_trialTimer.isEnabled())
-        m_panel.setEnabled(Control::Stop, false);
+    m_state.graphOffered = false;
+    showControls();
 }
 
 void Experiment::showPosition() {
@@ -47,8 +45,14 @@ void Experiment::toOrigin() {
     m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
 }
 
-void Experiment::lockMode() {
-    m_panel.setEnabled(plane() ? Control::LinearOption : Control::PlaneOption, false);
+void Experiment::showControls() {
+    // The options first: disabling the focused button moves the focus to the
+    // next enabled one, which should be where the experiment now stands.
+    const ControlFlags on = enabledControls(m_state, plane());
+    for (Control c : {Control::PlaneOption, Control::LinearOption, Control::HiddenStart,
+                      Control::Prepare, Control::Exit, Control::Init, Control::Graph,
+                      Control::Start, Control::Stop, Control::Help})
+        m_panel.setEnabled(c, on[static_cast<std::size_t>(c)]);
 }
 
 void Experiment::step() {
@@ -98,55 +102,39 @@ void Experiment::record() {
 
 void Experiment::prepareTrial() {
     toOrigin();
-    m_panel.setEnabled(Control::HiddenStart, true);
-    m_panel.setEnabled(Control::Prepare, false);
+    m_state.hiddenStartOn = true;
+    showControls();
 }
 
 void Experiment::start() {
-    for (Control c : {Control::HiddenStart, Control::Prepare, Control::Exit, Control::Init,
-                      Control::Graph, Control::Start})
-        m_panel.setEnabled(c, false);
-    m_panel.setEnabled(Control::Stop, true);
-    m_panel.setEnabled(Control::Help, false);
+    m_state.phase = ControlState::Phase::Armed;
+    m_state.hiddenStartOn = false;
+    m_state.graphOffered = false;
+    showControls();
     m_trialTimer.setEnabled(true);
     m_completeAnnounced = false;
 }
 
 void Experiment::stop() {
-    for (Control c : {Control::HiddenStart, Control::Exit, Control::Init, Control::Start})
-        m_panel.setEnabled(c, true);
-    m_panel.setEnabled(Control::Stop, false);
-    m_panel.setEnabled(Control::Help, true);
-    lockMode();
-    m_panel.setEnabled(Control::Graph, true);
+    m_state = {ControlState::Phase::Stopped, true, true, true};
+    showControls();
     // The step timer is left alone: a trial in progress walks on and is recorded.
     m_trialTimer.setEnabled(false);
     m_panel.announce(QStringLiteral("Experiment stopped."));
 }
 
 void Experiment::startTrial() {
-    for (Control c : {Control::HiddenStart, Control::Prepare, Control::Start})
-        m_panel.setEnabled(c, false);
-    lockMode();
-    m_panel.setEnabled(Control::Graph, false);
-
-    if (m_trialCount >= trialsPerExperiment) {
-        m_panel.setEnabled(Control::HiddenStart, false);
-        m_panel.setEnabled(Control::Prepare, false);
-        m_panel.setEnabled(Control::Exit, true);
-        m_panel.setEnabled(Control::Init, true);
-        lockMode();
-        m_panel.setEnabled(Control::Graph, true);
-        m_panel.setEnabled(Control::Stop, false);
-        m_panel.setEnabled(Control::Help, true);
+    const bool complete = m_trialCount >= trialsPerExperiment;
+    m_state.phase = complete ? ControlState::Phase::Complete : ControlState::Phase::Running;
+    m_state.modeLocked = true;
+    m_state.graphOffered = complete;
+    if (complete) {
         if (!m_completeAnnounced)
             announceComplete();
     } else {
         ++m_trialCount;
         m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
         m_stepTimer.setEnabled(true);
-        for (Control c : {Control::HiddenStart, Control::Prepare, Control::Exit, Control::Init})
-            m_panel.setEnabled(c, false);
     }
     prepareTrial();
 }
@@ -162,8 +150,6 @@ void Experiment::announceComplete() {
 }
 
 void Experiment::clear() {
-    m_panel.setEnabled(Control::PlaneOption, true);
-    m_panel.setEnabled(Control::LinearOption, true);
     m_frequencies.fill(0.0f);
     m_trialCount = 0;
     m_distanceSum = 0.0f;
@@ -177,17 +163,14 @@ void Experiment::clear() {
     // A trial still finishing after "Experiment Stop" ends here, unrecorded.
     m_stepTimer.setEnabled(false);
     m_trialTimer.setEnabled(false);
-    m_panel.setEnabled(Control::HiddenStart, true);
-    m_panel.setEnabled(Control::Prepare, false);
-    m_panel.setEnabled(Control::Init, false);
-    m_panel.setEnabled(Control::Graph, false);
-    m_panel.setEnabled(Control::Start, true);
+    m_state = {};
+    showControls();
     m_panel.announce(QStringLiteral("Cleared."));
 }
 
 void Experiment::graphShown() {
-    m_panel.setEnabled(Control::HiddenStart, false);
-    m_panel.setEnabled(Control::Prepare, false);
+    m_state.hiddenStartOn = false;
+    showControls();
 }
 
 } // namespace walk

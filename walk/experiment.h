@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/timer.h"
+#include "walk/controlstate.h"
 #include "walk/lattice.h"
 #include "walk/panel.h"
 
@@ -27,6 +28,8 @@ public:
     QString average() const;
     // The recorded trials counted by final x or distance, as the histograms draw them.
     const Frequencies& frequencies() const { return m_frequencies; }
+    // Where it stands, which sets the main window's buttons.
+    const ControlState& state() const { return m_state; }
 
     platform::Timer& stepTimer() { return m_stepTimer; }
     platform::Timer& trialTimer() { return m_trialTimer; }
@@ -47,7 +50,7 @@ private:
     void record();
     void announceComplete();
     bool plane() const { return m_panel.planeMovement(); }
-    void lockMode();     // disables the option button that is not selected
+    void showControls(); // enables the main window's controls as the state says
     void showPosition(); // the marker and the x and y read-outs follow the walker
     void toOrigin();
 
@@ -60,6 +63,7 @@ private:
     int m_recordedCount = 0;
     float m_distanceSum = 0.0f; // of the recorded trials, in single precision
     Frequencies m_frequencies{};
+    ControlState m_state;
     // The completion has been announced since "Experiment Start"; the ticks
     // after the one that finds it complete say nothing.
     bool m_completeAnnounced = false;
