@@ -28,8 +28,8 @@ COMPLETION_TOLERANCE_S = 0.1
 STEP_P99_GOAL_MS = 5.0
 HANDLER_GOAL_MS = 1.0
 HANDLERS = {
-    "walkTimerTick": "Walk-timer tick (`Timer1`)",
-    "experimentTimerTick": "Experiment-timer tick (`Timer2`)",
+    "walkTimerTick": "Step-timer tick",
+    "experimentTimerTick": "Trial-timer tick",
     "redraw": "Activation redraw",
 }
 

@@ -101,7 +101,8 @@ private:
     platform::SoundPlayer m_chimes;    // MMControl1, plays the chimes; never shown
     platform::Announcer* m_announcer;  // says the experiment's events to a screen reader
 
-    QPointer<XHistogramWindow> m_xHistogram;               // Form2
-    QPointer<DistanceHistogramWindow> m_distanceHistogram; // Form3
-    QPointer<HelpWindow> m_help;                           // Form4
+    // The windows this one opens, each while it is open.
+    QPointer<XHistogramWindow> m_xHistogram;
+    QPointer<DistanceHistogramWindow> m_distanceHistogram;
+    QPointer<HelpWindow> m_help;
 };

@@ -28,8 +28,6 @@ public:
     void play(const SoundFormat& format, const QByteArray& samples) override;
     void stop() override;
 
-    bool isPlaying() const { return m_sink != nullptr; }
-
 private:
     void poll();
 

@@ -31,8 +31,6 @@ public:
     void setForeColor(const QColor& colour);
     QColor foreColor() const { return m_foreColor; }
 
-    double currentX() const { return m_currentX; }
-    double currentY() const { return m_currentY; }
     void setCurrent(double x, double y);
     void setCurrentX(double x) { m_currentX = x; }
     void setCurrentY(double y) { m_currentY = y; }

@@ -14,7 +14,6 @@ PictureHolder::PictureHolder(DrawingSurface* surface, const QPixmap& picture, QS
 }
 
 void PictureHolder::moveTo(QPointF point) {
-    m_position = point;
     move(m_surface->toPixels(point));
 }
 

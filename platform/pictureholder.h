@@ -16,7 +16,6 @@ public:
 
     // Puts the top-left corner at a point of the surface's scale.
     void moveTo(QPointF point);
-    QPointF position() const { return m_position; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,7 +23,6 @@ protected:
 private:
     DrawingSurface* m_surface;
     QPixmap m_picture;
-    QPointF m_position;
 };
 
 } // namespace platform

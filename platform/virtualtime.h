@@ -20,7 +20,6 @@ public:
 
     static VirtualTime* active();
 
-    qint64 now() const { return m_now; } // milliseconds since construction
     float timeOfDay() const;
 
     // Moves the clock forward by ms, delivering every tick that falls due on

@@ -16,7 +16,7 @@ inline constexpr AllowedState allowedStates[] = {
     {"armed from idle", "00000010 11 01", 0, 0},
     {"armed from stopped", "00000010 SS ?1", 0, 51},
     {"running", "10000010 SS ?1", 1, 51},
-    // Command1 is off after "Graph display", "Graph display" after an activation.
+    // The hidden start button is off after "Graph display", "Graph display" after an activation.
     {"stopped", "?011?101 SS ?0", 0, 51},
     // The last trial walks on only after the walk timer fell a whole trial behind.
     {"complete", "?011?001 SS ?1", 51, 51},
