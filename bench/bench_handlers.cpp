@@ -155,11 +155,11 @@ void BenchHandlers::redraw() {
     if (window == QLatin1String("main"))
         activate = [this] { form1->activate(), form1->plane()->image(); };
     else if (window == QLatin1String("x"))
-        activate = [this] { form2->activate(), form2->chart()->image(); };
+        activate = [this] { form2->activate(), form2->surface()->image(); };
     else if (window == QLatin1String("distance"))
-        activate = [this] { form3->activate(), form3->chart()->image(); };
+        activate = [this] { form3->activate(), form3->surface()->image(); };
     else
-        activate = [this] { form4->activate(), form4->text()->image(); };
+        activate = [this] { form4->activate(), form4->surface()->image(); };
     QBENCHMARK {
         activate();
     }

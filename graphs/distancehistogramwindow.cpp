@@ -32,11 +32,11 @@ DistanceHistogramWindow::DistanceHistogramWindow(const walk::Frequencies& freque
 // every second bar boundary, in multiples of 1.4.
 void DistanceHistogramWindow::drawChart() {
     const QColor black = platform::qbColor(0);
-    m_chart->line({2, 35}, {19, 35}, black);
+    m_surface->line({2, 35}, {19, 35}, black);
     printAt(11, 2, QStringLiteral("(Horizontal axis : Distance from the origin)"));
-    m_chart->line({2, 1}, {2, 35}, black);
+    m_surface->line({2, 1}, {2, 35}, black);
     for (int n = 30; n >= 5; n -= 5)
-        m_chart->line({1.8, double(n)}, {2.2, double(n)}, black);
+        m_surface->line({1.8, double(n)}, {2.2, double(n)}, black);
 
     printCounts(1, {"30", "25", "20", "15", "10", " 5"});
     printAt(3, 2, QStringLiteral("(Frequency)"));

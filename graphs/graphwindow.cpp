@@ -20,38 +20,21 @@
 #include <numeric>
 
 using platform::px;
-using platform::twipRect;
 
 GraphWindow::GraphWindow(const char* name, const walk::Frequencies& frequencies, int clientHeight,
                          double scaleWidth, const QString& chartName, BarName barName,
                          bool planeMovement)
-    : platform::Window(creditLine, QSize(px(7605), px(clientHeight))), m_frequencies(frequencies),
-      m_barName(barName), m_planeMovement(planeMovement) {
-    setObjectName(QLatin1String(name));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(platform::gothic(9));
-    setGeometry(QRect(QPoint(px(3855), px(2610)), size()));
+    : platform::SurfaceWindow(name, creditLine, QSize(px(7605), px(clientHeight)),
+                              {{3855, 2610}, {6600, 0, 975, 375}, 0, 7560, {120, 600, 7335, 5655}}),
+      m_frequencies(frequencies), m_barName(barName), m_planeMovement(planeMovement) {
+    m_surface->setScale(scaleWidth, 37);
+    m_surface->setAccessibleName(chartName);
 
-    m_closeButton = new platform::Button(QStringLiteral("Close"), this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setGeometry(twipRect(6600, 0, 975, 375));
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
-
-    m_rule = new platform::LineControl(this, 0, px(7560), px(360));
-    m_rule->setObjectName(QStringLiteral("rule"));
-
-    m_chart = new platform::DrawingSurface(this);
-    m_chart->setObjectName(QStringLiteral("chart"));
-    m_chart->setGeometry(twipRect(120, 600, 7335, 5655));
-    m_chart->setScale(scaleWidth, 37);
-    m_chart->setFocusPolicy(Qt::StrongFocus);
-    m_chart->setAccessibleName(chartName);
-
-    m_showExpected = new QAction(QStringLiteral("Show expected counts"), m_chart);
+    m_showExpected = new QAction(QStringLiteral("Show expected counts"), m_surface);
     m_showExpected->setCheckable(true);
     m_showExpected->setShortcut(Qt::Key_E);
-    m_chart->addAction(m_showExpected);
-    m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_surface->addAction(m_showExpected);
+    m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(m_showExpected, &QAction::toggled, this, &GraphWindow::redraw);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &GraphWindow::copyBars);
@@ -63,13 +46,13 @@ void GraphWindow::activate() {
 
 void GraphWindow::redraw() {
     // Cleared first so that bars of counters lowered since (by Init) do not linger.
-    m_chart->cls();
+    m_surface->cls();
     drawChart();
 }
 
 void GraphWindow::printAt(double x, double y, const QString& text) {
-    m_chart->setCurrent(x, y);
-    m_chart->print(text);
+    m_surface->setCurrent(x, y);
+    m_surface->print(text);
 }
 
 void GraphWindow::printCounts(double x, const std::array<const char*, 6>& texts) {
@@ -81,24 +64,24 @@ void GraphWindow::printCounts(double x, const std::array<const char*, 6>& texts)
 }
 
 void GraphWindow::printUnderAxis(double x, const QString& text) {
-    m_chart->setCurrentY(34);
-    m_chart->print();
-    m_chart->setCurrentX(x);
-    m_chart->print(text);
+    m_surface->setCurrentY(34);
+    m_surface->print();
+    m_surface->setCurrentX(x);
+    m_surface->print(text);
 }
 
 void GraphWindow::dashRows(int firstI, int lastI) {
     const QColor black = platform::qbColor(0);
     for (int j = 5; j <= 30; j += 5)
         for (int i = firstI; i <= lastI; ++i)
-            m_chart->line({double(i), double(j)}, {float(i + 0.3), double(j)}, black);
+            m_surface->line({double(i), double(j)}, {float(i + 0.3), double(j)}, black);
 }
 
 void GraphWindow::drawBars(std::size_t count) {
     const QColor blue = platform::qbColor(9);
     m_drawn.assign(m_frequencies.begin(), m_frequencies.begin() + count);
     for (std::size_t k = 0; k < count; ++k)
-        m_chart->box({3.0 + k, 35}, {4.0 + k, 35.0f - m_drawn[k]}, blue);
+        m_surface->box({3.0 + k, 35}, {4.0 + k, 35.0f - m_drawn[k]}, blue);
 
     std::vector<double> expected;
     if (m_showExpected->isChecked()) {
@@ -113,7 +96,7 @@ void GraphWindow::markExpected(const std::vector<double>& expected) {
     const QColor lightRed = platform::qbColor(12);
     for (std::size_t k = 0; k < expected.size(); ++k) {
         const float y = 35.0f - static_cast<float>(expected[k]);
-        m_chart->line({3.0 + k, y}, {4.0 + k, y}, lightRed);
+        m_surface->line({3.0 + k, y}, {4.0 + k, y}, lightRed);
     }
 }
 
@@ -131,8 +114,8 @@ void GraphWindow::describeBars(const std::vector<double>& expected) {
             bar += QStringLiteral(", expected ") + theory;
         bars << bar;
     }
-    platform::describeSurface(*m_chart, bars.isEmpty() ? QStringLiteral("No trials counted")
-                                                       : bars.join(QStringLiteral("; ")));
+    platform::describeSurface(*m_surface, bars.isEmpty() ? QStringLiteral("No trials counted")
+                                                         : bars.join(QStringLiteral("; ")));
 }
 
 // The bars as they were drawn, one row each, for a spreadsheet.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window.h"
+#include "platform/surfacewindow.h"
 #include "walk/lattice.h"
 
 #include <QString>
@@ -10,12 +10,6 @@
 #include <vector>
 
 class QAction;
-class QPushButton;
-
-namespace platform {
-class DrawingSurface;
-class LineControl;
-} // namespace platform
 
 // A histogram window: a "Close" button over a separator, and the bar chart
 // below them, drawn afresh from the experiment's counters on every
@@ -24,11 +18,9 @@ class LineControl;
 // For the lesson after an experiment, Ctrl+C copies the bars as a table, and
 // the chart's context menu (or the key E) marks on each bar the count that
 // theory expects; both leave the chart as designed until the user asks.
-class GraphWindow : public platform::Window {
+class GraphWindow : public platform::SurfaceWindow {
     Q_OBJECT
 public:
-    QPushButton* closeButton() const { return m_closeButton; }
-    platform::DrawingSurface* chart() const { return m_chart; }
     QAction* showExpected() const { return m_showExpected; }
 
 protected:
@@ -44,9 +36,6 @@ protected:
 
     void activate() final;
     virtual void drawChart() = 0;
-
-    QPushButton* m_closeButton;        // Command1 "Close"
-    platform::DrawingSurface* m_chart; // Picture1, the bar chart
 
     void printAt(double x, double y, const QString& text);
     // The labels of the grid rows 5 to 30, from the top, each half a unit above its row.
@@ -68,8 +57,7 @@ private:
     void describeBars(const std::vector<double>& expected);
     void copyBars();
 
-    platform::LineControl* m_rule; // Line1, the separator under the button row
-    QAction* m_showExpected;       // "Show expected counts", off when the window opens
+    QAction* m_showExpected; // "Show expected counts", off when the window opens
     const walk::Frequencies& m_frequencies;
     BarName m_barName;
     bool m_planeMovement;

@@ -18,17 +18,17 @@ XHistogramWindow::XHistogramWindow(const walk::Frequencies& frequencies)
     : GraphWindow("xHistogramWindow", frequencies, 6465, 37,
                   QStringLiteral("Histogram of the final x coordinate"), finalX, false) {
     // First of the two in the tab order, so it starts with the focus.
-    m_chart->setFocus();
+    m_surface->setFocus();
 }
 
 // The vertical axis stands in the middle of the bar for X = 0, with the
 // count labels just right of it, where the grid rows leave a gap.
 void XHistogramWindow::drawChart() {
     const QColor black = platform::qbColor(0);
-    m_chart->line({2, 35}, {35, 35}, black);
-    m_chart->line({18.5, 35}, {18.5, 1}, black);
+    m_surface->line({2, 35}, {35, 35}, black);
+    m_surface->line({18.5, 35}, {18.5, 1}, black);
     for (int n = 30; n >= 5; n -= 5)
-        m_chart->line({18, double(n)}, {18.5, double(n)}, black);
+        m_surface->line({18, double(n)}, {18.5, double(n)}, black);
     printAt(12, 1, QStringLiteral("(Frecuency)"));
 
     printCounts(19.3, {"30", "25", "20", "15", "10", "5"});

@@ -1,10 +1,8 @@
 #include "help/helpwindow.h"
 
 #include "help/helptext.h"
-#include "platform/button.h"
 #include "platform/drawingsurface.h"
 #include "platform/fonts.h"
-#include "platform/linecontrol.h"
 #include "platform/palette.h"
 #include "platform/sunkenborder.h"
 #include "platform/surfaceaccessible.h"
@@ -15,8 +13,6 @@
 #include <QStringList>
 
 using platform::gothic;
-using platform::px;
-using platform::twipRect;
 
 namespace {
 
@@ -30,42 +26,28 @@ constexpr int borderTwips = platform::sunkenBorderWidth * platform::twipsPerPixe
 
 } // namespace
 
-HelpWindow::HelpWindow() : platform::Window(caption, QSize(580, 488)) {
-    setObjectName(QStringLiteral("helpWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothic(9));
-    setGeometry(QRect(QPoint(px(3480), px(2235)), size()));
-
-    m_closeButton = new platform::Button(QStringLiteral("Close"), this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setGeometry(twipRect(7680, 0, 855, 375));
+HelpWindow::HelpWindow()
+    : platform::SurfaceWindow(
+          "helpWindow", caption, QSize(580, 488),
+          {{3480, 2235}, {7680, 0, 855, 375}, 120, 8400, {120, 480, pictureWidth, pictureHeight}}) {
     m_closeButton->setFont(gothic(9));
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    m_surface->setFont(gothic(11.25));
+    m_surface->setScale(pictureWidth - 2 * borderTwips, pictureHeight - 2 * borderTwips);
+    m_surface->setBackColor(platform::qbColor(15));
+    m_surface->setForeColor(palette().color(QPalette::ButtonText));
+    m_surface->setAccessibleRole(QAccessible::StaticText);
+    m_surface->setAccessibleName(QStringLiteral("Help text"));
 
-    m_rule = new platform::LineControl(this, px(120), px(8400), px(360));
-    m_rule->setObjectName(QStringLiteral("rule"));
-
-    m_text = new platform::DrawingSurface(this);
-    m_text->setObjectName(QStringLiteral("text"));
-    m_text->setGeometry(twipRect(120, 480, pictureWidth, pictureHeight));
-    m_text->setFont(gothic(11.25));
-    m_text->setScale(pictureWidth - 2 * borderTwips, pictureHeight - 2 * borderTwips);
-    m_text->setBackColor(platform::qbColor(15));
-    m_text->setForeColor(palette().color(QPalette::ButtonText));
-    m_text->setFocusPolicy(Qt::StrongFocus);
-    m_text->setAccessibleRole(QAccessible::StaticText);
-    m_text->setAccessibleName(QStringLiteral("Help text"));
-
-    QWidget::setTabOrder(m_closeButton, m_text);
+    QWidget::setTabOrder(m_closeButton, m_surface);
     m_closeButton->setFocus();
 }
 
 void HelpWindow::activate() {
-    m_text->cls();
+    m_surface->cls();
     QStringList lines;
     for (const QString& line : helpText()) {
-        m_text->print(line);
+        m_surface->print(line);
         lines << line;
     }
-    platform::describeSurface(*m_text, lines.join(QLatin1Char('\n')));
+    platform::describeSurface(*m_surface, lines.join(QLatin1Char('\n')));
 }

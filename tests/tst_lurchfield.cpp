@@ -302,7 +302,7 @@ bool showsText(const platform::DrawingSurface& surface, QPointF at, const QStrin
 
 // Bar k of a histogram, in light blue, `count` units up from the axis at 35, cut at the top.
 void expectBar(const GraphWindow* window, int k, int count) {
-    const platform::DrawingSurface& chart = *window->chart();
+    const platform::DrawingSurface& chart = *window->surface();
     const QPoint foot = chart.toPixels({3.5 + k, 35});
     const int top = std::max(0, chart.toPixels({0, 35.0 - count}).y());
     for (int y = 0; y <= foot.y(); ++y)
@@ -558,18 +558,18 @@ private slots:
         // The distance histogram: 4.2 counts in [4.2, 5.7).
         QVERIFY(s.form.distanceHistogram() && !s.form.xHistogram());
         expectBar(s.form.distanceHistogram(), 3, 1);
-        QCOMPARE(accessible(s.form.distanceHistogram()->chart()),
+        QCOMPARE(accessible(s.form.distanceHistogram()->surface()),
                  "Histogram of the distance from the origin: distance 4.2 to 5.7: 1 trial");
 
         // The help text, rewritten whole over old ink on each activation. The
         // digest pins every character: fullwidth letters, indents, trailing blanks.
         s.run("close back help");
-        const platform::DrawingSurface& help = *s.form.help()->text();
+        const platform::DrawingSurface& help = *s.form.help()->surface();
         const QString lines = QStringList(helpText().begin(), helpText().end()).join(u'\n');
         QCOMPARE(QCryptographicHash::hash(lines.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  "45133b06b8558fbbc5f809a3b7160d0ba3e1a3e34ca864674f5958891e130fce");
-        QCOMPARE(accessible(s.form.help()->text()), QStringLiteral("Help text: ") + lines);
-        s.form.help()->text()->box({1000, 1000}, {4000, 3000}, Qt::red);
+        QCOMPARE(accessible(s.form.help()->surface()), QStringLiteral("Help text: ") + lines);
+        s.form.help()->surface()->box({1000, 1000}, {4000, 3000}, Qt::red);
         s.run("back away");
         const double lineTwips = 15.0 * QFontMetrics(help.font()).height();
         for (int n = 0; n < 26; ++n)
@@ -581,22 +581,22 @@ private slots:
         expectBar(s.form.xHistogram(), 21, 51);
         // Theory expects 4.3420 of 30 trials at x 0: the mark at 51 / 30 times
         // that over the empty bar, and the bars copied, only when asked for.
-        const platform::DrawingSurface& chart = *s.form.xHistogram()->chart();
+        const platform::DrawingSurface& chart = *s.form.xHistogram()->surface();
         const QPoint mark = chart.toPixels({18.5, 35 - 4.3420 * 51 / 30});
         QCOMPARE(chart.image().pixel(mark), qRgb(0, 0, 0));
         QVERIFY(QTest::qWaitForWindowActive(s.form.xHistogram()));
         QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
         QCOMPARE(chart.image().pixel(mark), qRgb(255, 0, 0));
-        QVERIFY(accessible(s.form.xHistogram()->chart()).contains("x 0: 0 trials, expected 7.4"));
+        QVERIFY(accessible(s.form.xHistogram()->surface()).contains("x 0: 0 trials, expected 7.4"));
         QTest::keyClick(s.form.xHistogram(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(pasted().startsWith("Bar\tTrials\nx -15\t0\n") && pasted().contains("\nx 6\t51\n"));
         QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
         QCOMPARE(chart.image().pixel(mark), qRgb(0, 0, 0));
         s.run("back init start +7100 stop graph");
         expectBar(s.form.xHistogram(), 21, 1);
-        QCOMPARE(accessible(s.form.xHistogram()->chart()),
+        QCOMPARE(accessible(s.form.xHistogram()->surface()),
                  "Histogram of the final x coordinate: x 6: 1 trial");
-        QVERIFY(showsText(*s.form.xHistogram()->chart(), {12, 1}, QStringLiteral("(Frecuency)")));
+        QVERIFY(showsText(*s.form.xHistogram()->surface(), {12, 1}, QStringLiteral("(Frecuency)")));
         // The results copied from the table's menu.
         const QPoint last = s.form.results()->cell(walk::Row::Distance, 51)->rect().center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, last, last);
