@@ -9,7 +9,6 @@
 #include "platform/surfaceaccessible.h"
 #include "platform/twips.h"
 #include "resources/creditline.h"
-#include "walk/delimited.h"
 #include "walk/enddistribution.h"
 #include "walk/formats.h"
 
@@ -123,5 +122,5 @@ void GraphWindow::copyBars() {
     QList<QStringList> rows{{QStringLiteral("Bar"), QStringLiteral("Trials")}};
     for (std::size_t k = 0; k < m_drawn.size(); ++k)
         rows << QStringList{m_barName(k), walk::decimal(static_cast<int>(m_drawn[k]))};
-    platform::copyTable(walk::tabSeparated(rows), walk::commaSeparated(rows));
+    platform::copyTable(rows);
 }

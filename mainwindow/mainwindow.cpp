@@ -21,7 +21,6 @@
 #include "resources/creditline.h"
 #include "resources/icon.h"
 #include "resources/pictures.h"
-#include "walk/delimited.h"
 #include "walk/formats.h"
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -294,7 +293,7 @@ void MainWindow::copyResults() {
     }
     rows << QStringList{m_averageCaption->text(), m_average->text()};
     rows << QStringList{(m_planeOption->isChecked() ? m_planeOption : m_linearOption)->text()};
-    platform::copyTable(walk::tabSeparated(rows), walk::commaSeparated(rows));
+    platform::copyTable(rows);
 }
 
 // The labels leave a right click to the window, so the menu goes by where

@@ -1,15 +1,17 @@
 #include "platform/clipboard.h"
 
+#include "platform/delimited.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace platform {
 
-void copyTable(const QString& plainText, const QString& csv) {
+void copyTable(const QList<QStringList>& rows) {
     auto* data = new QMimeData;
-    data->setText(plainText);
-    data->setData(QStringLiteral("text/csv"), csv.toUtf8());
+    data->setText(tabSeparated(rows));
+    data->setData(QStringLiteral("text/csv"), commaSeparated(rows).toUtf8());
     QGuiApplication::clipboard()->setMimeData(data); // the clipboard takes it over
 }
 

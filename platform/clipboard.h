@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QString>
+#include <QList>
+#include <QStringList>
 
 namespace platform {
 
-// Puts a table on the system clipboard twice over: as plain text, which
-// spreadsheets paste as columns when its fields are tab-separated, and as
-// text/csv for programs that ask for that.
-void copyTable(const QString& plainText, const QString& csv);
+// Puts rows of fields on the system clipboard twice over: as plain text,
+// tab-separated, which spreadsheets paste as columns, and as text/csv for
+// programs that ask for that.
+void copyTable(const QList<QStringList>& rows);
 
 } // namespace platform

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace walk {
+namespace platform {
 
 // Rows of fields as a spreadsheet pastes them: fields split by tabs, one
 // row a line.
@@ -14,4 +14,4 @@ QString tabSeparated(const QList<QStringList>& rows);
 // quote or a line break goes in quotes, its quotes doubled; rows end in CR LF.
 QString commaSeparated(const QList<QStringList>& rows);
 
-} // namespace walk
+} // namespace platform

@@ -1,6 +1,6 @@
-#include "walk/delimited.h"
+#include "platform/delimited.h"
 
-namespace walk {
+namespace platform {
 
 QString tabSeparated(const QList<QStringList>& rows) {
     QString text;
@@ -25,4 +25,4 @@ QString commaSeparated(const QList<QStringList>& rows) {
     return text;
 }
 
-} // namespace walk
+} // namespace platform
