@@ -1,36 +1,38 @@
 #include "platform/announcer.h"
 
+#include "platform/accessiblefactory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
 namespace platform {
 namespace {
 
-QAccessibleInterface* announcerFactory(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    if (className == QLatin1String("QWidget") && qobject_cast<Announcer*>(widget->parent()))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    return nullptr;
-}
+// A widget as a screen reader meets it, in the role given.
+template <QAccessible::Role R> class AccessibleAs : public QAccessibleWidget {
+public:
+    explicit AccessibleAs(QWidget* widget) : QAccessibleWidget(widget, R) {}
+};
+
+// One of the announcer's two notifications, where Qt has no announcements.
+class Notice : public QWidget {
+    Q_OBJECT
+public:
+    explicit Notice(QWidget* announcer) : QWidget(announcer) {
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+};
 
 } // namespace
 
 Announcer::Announcer(QWidget* window) : QWidget(window) {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
+    installAccessibleFactory<Announcer, AccessibleAs<QAccessible::StatusBar>>();
     setGeometry(0, 0, 0, 0);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    for (QWidget*& notice : m_notices) {
-        notice = new QWidget(this);
-        notice->setGeometry(0, 0, 0, 0);
-        notice->hide();
-    }
+    installAccessibleFactory<Notice, AccessibleAs<QAccessible::Notification>>();
+    for (QWidget*& notice : m_notices)
+        notice = new Notice(this);
 #endif
 }
 
@@ -49,3 +51,5 @@ void Announcer::announce(const QString& message) {
 }
 
 } // namespace platform
+
+#include "announcer.moc"
