@@ -597,6 +597,11 @@ private slots:
         QCOMPARE(accessible(s.form.xHistogram()->surface()),
                  "Histogram of the final x coordinate: x 6: 1 trial");
         QVERIFY(showsText(*s.form.xHistogram()->surface(), {12, 1}, QStringLiteral("(Frecuency)")));
+        // One trial expects 4.3420 / 30 of itself at x 0, not a share of 30 or 51.
+        QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
+        QVERIFY(
+            accessible(s.form.xHistogram()->surface()).contains("x 0: 0 trials, expected 0.1;"));
+        QTest::keyClick(s.form.xHistogram(), Qt::Key_E);
         // The results copied from the table's menu.
         const QPoint last = s.form.results()->cell(walk::Row::Distance, 51)->rect().center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, last, last);
