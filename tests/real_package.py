@@ -1,6 +1,7 @@
 """The Debian package CPack makes of the build: its contents, fields and lintian's verdict."""
 
 import glob
+import platform
 import re
 import tempfile
 from shlex import join
@@ -15,8 +16,9 @@ CONTENTS = ["bin/lurchfield", f"share/applications/{ID}.desktop", f"share/metain
 def check_package(fx):
     with tempfile.TemporaryDirectory() as out:
         said = getoutput(join(["cpack", "-G", "DEB", "-B", out, "--config", f"{fx.build}/CPackConfig.cmake"]))
-        debs = glob.glob(f"{out}/lurchfield_[0-9]*.[0-9]*.[0-9]*_amd64.deb")
-        if not fx.expect(len(debs) == 1, "cpack makes lurchfield_<version>_amd64.deb" + ("" if debs else said)):
+        name = f"lurchfield_*.*.*+deb{platform.freedesktop_os_release()['VERSION_ID']}_amd64.deb"
+        debs = glob.glob(f"{out}/{name}")
+        if not fx.expect(len(debs) == 1, f"cpack makes {name}" + ("" if debs else said)):
             return
         listed = getoutput(join(["dpkg-deb", "-c", debs[0]]))
         missing = {f"./usr/{path}" for path in CONTENTS} - set(listed.split())
