@@ -156,15 +156,20 @@ def look(fx, name, **launch):  # checks the main window, then "Exit"; returns th
     return shot
 
 
-def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+def picture(path, size=None):  # a picture file read by GdkPixbuf, as RGBA, scaled to size
     import gi
 
     gi.require_version("GdkPixbuf", "2.0")
     from gi.repository import GdkPixbuf
 
-    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path or f"{fx.source}/resources/icon.xpm")
-    pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
-    px = pixbuf.add_alpha(False, 0, 0, 0).get_pixels()  # RGBA
+    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path)
+    if size:
+        pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
+    return pixbuf.add_alpha(False, 0, 0, 0)
+
+
+def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+    px = picture(path or f"{fx.source}/resources/icon.xpm", size).get_pixels()
     return [int.from_bytes(px[i + 3:i + 4] + px[i:i + 3], "big") for i in range(0, len(px), 4)]
 
 
@@ -248,22 +253,44 @@ def check_chime(fx):
     fx.expect(code == 0 and not said, f"chime: Exit ends it with {code}; stderr: {said!r}")
 
 
-def check_atspi(fx):
-    """Works the program from outside, as a screen reader does, through AT-SPI."""
+def accessible(fx, process):
+    """The process's application on the accessibility bus, read afresh at every look."""
     os.environ.update(fx.env)  # pyatspi finds this run's buses
     import pyatspi
 
-    def press(accessible):
-        actions = accessible.queryAction()
-        actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
-
     desktop = pyatspi.Registry.getDesktop(0)
     desktop.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # a list kept would hear of programs late
-    process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-    app = fx.wait(lambda: next((a for a in desktop if a and a.get_process_id() == process.pid),
-                               None), "the program on the accessibility bus")
+
+    def found():
+        if process.poll() is not None:
+            raise RuntimeError(f"the program ended with {process.returncode} before it was there")
+        return next((a for a in desktop if a and a.get_process_id() == process.pid), None)
+
+    app = fx.wait(found, "the program on the accessibility bus")
     app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # read what is there now
-    main = fx.wait(lambda: next((w for w in app if w and w.name.startswith(MAIN)), None), MAIN)
+    return app
+
+
+def toplevel(fx, app, caption_prefix):  # its window once shown
+    import pyatspi
+
+    return fx.wait(lambda: next((w for w in app if w and w.name.startswith(caption_prefix) and
+                                 w.getState().contains(pyatspi.STATE_SHOWING)), None),
+                   f"a window {caption_prefix!r}")
+
+
+def press(accessible):
+    actions = accessible.queryAction()
+    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
+
+
+def check_atspi(fx):
+    """Works the program from outside, as a screen reader does, through AT-SPI."""
+    process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    app = accessible(fx, process)
+    import pyatspi
+
+    main = toplevel(fx, app, MAIN)
     control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
     plane = control["Coordinate plane"]
     press(control["Experiment Start"])
@@ -281,11 +308,14 @@ def check_atspi(fx):
     fx.expect(code == 0, f"atspi: OK on the exit message ends the program with {code}")
 
 
+def desktop_id(fx):  # the name the program gives its desktop entry
+    header = open(f"{fx.source}/resources/desktopid.h").read()
+    return re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
+
+
 def check_install(fx):
     """Installed into a fresh prefix, it lands like a desktop application, under one name."""
-    header = open(f"{fx.source}/resources/desktopid.h").read()
-    app = re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
-    prefix = fx.folder()
+    app, prefix = desktop_id(fx), fx.folder()
     fx.x("cmake", "--install", fx.build, "--prefix", prefix)
     icons = {n: f"share/icons/hicolor/{n}x{n}/apps/{app}.png" for n in (32, 64, 128, 256)}
     desktop, meta = f"share/applications/{app}.desktop", f"share/metainfo/{app}.metainfo.xml"
