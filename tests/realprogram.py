@@ -2,6 +2,7 @@
 """Usage: realprogram.py BUILD_DIR SOURCE_DIR [CHECK ...]: the built program, checked for real."""
 
 import contextlib
+import glob
 import math
 import os
 import re
@@ -338,10 +339,78 @@ def check_install(fx):
         fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
 
 
+def screen(fx, env):  # Weston's output as rows of 0xRRGGBB
+    folder = fx.folder()  # Weston's picture goes to the pictures folder, or else the working one
+    subprocess.run(["weston-screenshooter"], cwd=folder, env=dict(env, XDG_PICTURES_DIR=folder),
+                   check=True, timeout=20, capture_output=True)
+    shot = picture(glob.glob(f"{folder}/*.png")[0])
+    px, stride, width = shot.get_pixels(), shot.get_rowstride(), shot.get_width()
+    return [[int.from_bytes(px[i:i + 3], "big") for i in range(y * stride, y * stride + 4 * width, 4)]
+            for y in range(shot.get_height())]
+
+
+def find(rows, model):
+    """model's place in rows, found by a row across its title: the compositor places the window,
+    and Qt draws a title bar above it where the compositor draws none."""
+    key = TITLE[1] + TITLE[3] // 2
+    line, width = model[key], len(model[key])
+    for y, row in enumerate(rows[key:len(rows) - len(model) + key + 1], key):
+        for x in (x for x, p in enumerate(row[:len(row) - width + 1]) if p == line[0]):
+            if row[x:x + width] == line:
+                return [r[x:x + width] for r in rows[y - key:y - key + len(model)]]
+
+
+def check_wayland(fx):
+    """On a headless Weston through Qt's wayland platform, worked through AT-SPI."""
+    x11_app, _, x11 = ready(fx)  # the window as X11 shows it
+    end([x11_app])
+    env = dict(fx.env, WAYLAND_DISPLAY="weston", QT_QPA_PLATFORM="wayland")
+    fx.launch("--backend=headless-backend.so", "--width=1280", "--height=1024", "--socket=weston",
+              "--debug", "--use-pixman", "--idle-time=0", program="weston", env=env,
+              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)  # --debug: screenshots allowed
+    fx.wait(lambda: os.path.exists(f"{env['XDG_RUNTIME_DIR']}/weston"), "Weston")
+    with open(os.path.join(fx.folder(), "stderr"), "w+") as log:
+        process = fx.launch(env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", WAYLAND_DEBUG="1"),
+                            stderr=log)
+        app = accessible(fx, process)
+        import pyatspi
+
+        main = toplevel(fx, app, MAIN)
+        shown = fx.wait(lambda: find(screen(fx, env), x11), "the main window on Weston's output")
+        differ = sum(p != q for row, model in zip(shown, x11) for p, q in zip(row, model))
+        fx.expect(differ == 0, f"wayland: the window is as on X11: {differ} of "
+                  f"{len(x11) * len(x11[0])} pixels differ")
+        control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
+        press(control["Experiment Start"])
+        distance = fx.wait(lambda: cell["Trial 1, distance"].name, "the first trial's results")
+        press(control["Experiment Stop"])
+        fx.expect(re.fullmatch(r"\d*\.\d", distance), f"wayland: trial 1 recorded: {distance}")
+        fx.wait(lambda: control["Graph display"].getState().contains(pyatspi.STATE_ENABLED),
+                "Graph display enabled")
+        press(control["Graph display"])
+        chart = {c.name for c in toplevel(fx, app, "A random walk") if c}  # its caption
+        press(control["Help"])
+        text = {c.name for c in toplevel(fx, app, " Lurchfield\uff3fHelp") if c}
+        fx.expect("Histogram of the distance from the origin" in chart and "Help text" in text,
+                  "wayland: Graph display and Help open their windows")
+        fx.wait(lambda: fx.x("pactl", "list", "short", "sink-inputs"), "Help's chime")
+        press(control["Exit"])
+        press(fx.wait(lambda: pyatspi.findDescendant(app, lambda a: a.name == "OK"), "the message"))
+        code = process.wait(timeout=20)
+    said = open(log.name).read()  # WAYLAND_DEBUG's lines begin with a time in brackets
+    windows = said.count(".get_toplevel(")
+    ids = re.findall(r' -> xdg_toplevel[@#]\d+\.set_app_id\("(.*)"\)$', said, re.M)
+    fx.expect(windows >= 4 and len(ids) >= windows and set(ids) == {desktop_id(fx)},
+              f"wayland: each of {windows} windows has the app_id {set(ids)}")
+    stray = [line for line in said.splitlines() if not re.match(r"\[ *\d+\.\d+\] ", line)]
+    fx.expect(code == 0 and not stray, f"wayland: OK ends it with {code}; stderr: {stray}")
+
+
 from real_orca import check_orca  # noqa: E402
 from real_package import check_package  # noqa: E402
 
-CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca]
+CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca,
+          check_wayland]
 
 
 def main():
