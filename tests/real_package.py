@@ -26,7 +26,7 @@ def check_package(fx):
         fx.expect(not missing, f"it holds the program, entry, icons, metainfo, chimes, copyright {missing}")
         fields = getoutput(join(["dpkg-deb", "-f", debs[0], "Depends", "Recommends"]))
         fx.expect("libqt6widgets6 (>= " in fields, f"dpkg-shlibdeps worked out its libraries:\n{fields}")
-        fx.expect("\nRecommends: fonts-ipafont-gothic, pulseaudio | pipewire-pulse" in fields,
-                  "it recommends the Japanese font and a sound server")
+        fx.expect("\nRecommends: fonts-ipafont-gothic, pulseaudio | pipewire-pulse, qt6-wayland"
+                  in fields, "it recommends the Japanese font, a sound server and Qt's Wayland")
         said = re.findall(r"^[EW]: .*", getoutput(join(["lintian", debs[0]])), re.M)
         fx.expect(not said, "lintian reports no errors and no warnings" + "".join("\n  " + e for e in said))

@@ -2,6 +2,7 @@
 """Usage: realprogram.py BUILD_DIR SOURCE_DIR [CHECK ...]: the built program, checked for real."""
 
 import contextlib
+import glob
 import math
 import os
 import re
@@ -57,7 +58,8 @@ class Fixture:
     def xvfb(self, screen):  # with no window manager; returns its ":N" once it takes clients
         taken = open("/proc/net/unix").read()  # other servers' sockets, whatever their locks say
         number = next(n for n in range(os.getpid() % 900 + 100, 2000) if f"/X{n}\n" not in taken)
-        server = self.launch(f":{number}", "-displayfd", "1", "-screen", "0", screen,
+        # -noreset: a server resetting as one program leaves may refuse the next one.
+        server = self.launch(f":{number}", "-displayfd", "1", "-screen", "0", screen, "-noreset",
                              program="Xvfb", stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         return ":" + server.stdout.readline().decode().strip()
 
@@ -156,15 +158,20 @@ def look(fx, name, **launch):  # checks the main window, then "Exit"; returns th
     return shot
 
 
-def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+def picture(path, size=None):  # a picture file read by GdkPixbuf, as RGBA, scaled to size
     import gi
 
     gi.require_version("GdkPixbuf", "2.0")
     from gi.repository import GdkPixbuf
 
-    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path or f"{fx.source}/resources/icon.xpm")
-    pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
-    px = pixbuf.add_alpha(False, 0, 0, 0).get_pixels()  # RGBA
+    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path)
+    if size:
+        pixbuf = pixbuf.scale_simple(size, size, GdkPixbuf.InterpType.NEAREST)
+    return pixbuf.add_alpha(False, 0, 0, 0)
+
+
+def icon(fx, size, path=None):  # as 0xAARRGGBB; icon.xpm with each pixel a block by default
+    px = picture(path or f"{fx.source}/resources/icon.xpm", size).get_pixels()
     return [int.from_bytes(px[i + 3:i + 4] + px[i:i + 3], "big") for i in range(0, len(px), 4)]
 
 
@@ -248,22 +255,44 @@ def check_chime(fx):
     fx.expect(code == 0 and not said, f"chime: Exit ends it with {code}; stderr: {said!r}")
 
 
-def check_atspi(fx):
-    """Works the program from outside, as a screen reader does, through AT-SPI."""
+def accessible(fx, process):
+    """The process's application on the accessibility bus, read afresh at every look."""
     os.environ.update(fx.env)  # pyatspi finds this run's buses
     import pyatspi
 
-    def press(accessible):
-        actions = accessible.queryAction()
-        actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
-
     desktop = pyatspi.Registry.getDesktop(0)
     desktop.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # a list kept would hear of programs late
-    process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-    app = fx.wait(lambda: next((a for a in desktop if a and a.get_process_id() == process.pid),
-                               None), "the program on the accessibility bus")
+
+    def found():
+        if process.poll() is not None:
+            raise RuntimeError(f"the program ended with {process.returncode} before it was there")
+        return next((a for a in desktop if a and a.get_process_id() == process.pid), None)
+
+    app = fx.wait(found, "the program on the accessibility bus")
     app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # read what is there now
-    main = fx.wait(lambda: next((w for w in app if w and w.name.startswith(MAIN)), None), MAIN)
+    return app
+
+
+def toplevel(fx, app, caption_prefix):  # its window once shown
+    import pyatspi
+
+    return fx.wait(lambda: next((w for w in app if w and w.name.startswith(caption_prefix) and
+                                 w.getState().contains(pyatspi.STATE_SHOWING)), None),
+                   f"a window {caption_prefix!r}")
+
+
+def press(accessible):
+    actions = accessible.queryAction()
+    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
+
+
+def check_atspi(fx):
+    """Works the program from outside, as a screen reader does, through AT-SPI."""
+    process = fx.launch(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    app = accessible(fx, process)
+    import pyatspi
+
+    main = toplevel(fx, app, MAIN)
     control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
     plane = control["Coordinate plane"]
     press(control["Experiment Start"])
@@ -281,11 +310,14 @@ def check_atspi(fx):
     fx.expect(code == 0, f"atspi: OK on the exit message ends the program with {code}")
 
 
+def desktop_id(fx):  # the name the program gives its desktop entry
+    header = open(f"{fx.source}/resources/desktopid.h").read()
+    return re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
+
+
 def check_install(fx):
     """Installed into a fresh prefix, it lands like a desktop application, under one name."""
-    header = open(f"{fx.source}/resources/desktopid.h").read()
-    app = re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
-    prefix = fx.folder()
+    app, prefix = desktop_id(fx), fx.folder()
     fx.x("cmake", "--install", fx.build, "--prefix", prefix)
     icons = {n: f"share/icons/hicolor/{n}x{n}/apps/{app}.png" for n in (32, 64, 128, 256)}
     desktop, meta = f"share/applications/{app}.desktop", f"share/metainfo/{app}.metainfo.xml"
@@ -308,10 +340,83 @@ def check_install(fx):
         fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
 
 
+def screen(fx, env):  # Weston's output as rows of 0xRRGGBB
+    folder = fx.folder()  # Weston's picture goes to the pictures folder, or else the working one
+    subprocess.run(["weston-screenshooter"], cwd=folder, env=dict(env, XDG_PICTURES_DIR=folder),
+                   check=True, timeout=20, capture_output=True)
+    shot = picture(glob.glob(f"{folder}/*.png")[0])
+    px, stride, width = shot.get_pixels(), shot.get_rowstride(), shot.get_width()
+    return [[int.from_bytes(px[i:i + 3], "big") for i in range(y * stride, y * stride + 4 * width, 4)]
+            for y in range(shot.get_height())]
+
+
+def find(rows, model):
+    """model's place in rows, found by a row across its title: the compositor places the window,
+    and Qt draws a title bar above it where the compositor draws none."""
+    key = TITLE[1] + TITLE[3] // 2
+    line, width = model[key], len(model[key])
+    for y, row in enumerate(rows[key:len(rows) - len(model) + key + 1], key):
+        for x in (x for x, p in enumerate(row[:len(row) - width + 1]) if p == line[0]):
+            if row[x:x + width] == line:
+                return [r[x:x + width] for r in rows[y - key:y - key + len(model)]]
+
+
+def check_wayland(fx):
+    """On a headless Weston through Qt's wayland platform, worked through AT-SPI."""
+    # The window as X11 shows it, on a server of its own: where an earlier check left the
+    # pointer, a button would be drawn hovered.
+    x11_app, _, x11 = ready(fx.on_display("1280x1024x24"))
+    end([x11_app])
+    env = dict(fx.env, WAYLAND_DISPLAY="weston", QT_QPA_PLATFORM="wayland")
+    fx.launch("--backend=headless-backend.so", "--width=1280", "--height=1024", "--socket=weston",
+              "--debug", "--use-pixman", "--idle-time=0", program="weston", env=env,
+              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)  # --debug: screenshots allowed
+    fx.wait(lambda: os.path.exists(f"{env['XDG_RUNTIME_DIR']}/weston"), "Weston")
+    with open(os.path.join(fx.folder(), "stderr"), "w+") as log:
+        # Under AddressSanitizer, Qt's leaks at exit come through Wayland's and Mesa's libraries,
+        # which keep no frame pointers: the slow unwinder reaches Qt's frames in lsan.supp.
+        asan = env.get("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0"
+        process = fx.launch(env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", WAYLAND_DEBUG="1",
+                                     ASAN_OPTIONS=asan), stderr=log)
+        app = accessible(fx, process)
+        import pyatspi
+
+        main = toplevel(fx, app, MAIN)
+        shown = fx.wait(lambda: find(screen(fx, env), x11), "the main window on Weston's output")
+        differ = sum(p != q for row, model in zip(shown, x11) for p, q in zip(row, model))
+        fx.expect(differ == 0, f"wayland: the window is as on X11: {differ} of "
+                  f"{len(x11) * len(x11[0])} pixels differ")
+        control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
+        press(control["Experiment Start"])
+        distance = fx.wait(lambda: cell["Trial 1, distance"].name, "the first trial's results")
+        press(control["Experiment Stop"])
+        fx.expect(re.fullmatch(r"\d*\.\d", distance), f"wayland: trial 1 recorded: {distance}")
+        fx.wait(lambda: control["Graph display"].getState().contains(pyatspi.STATE_ENABLED),
+                "Graph display enabled")
+        press(control["Graph display"])
+        chart = {c.name for c in toplevel(fx, app, "A random walk") if c}  # its caption
+        press(control["Help"])
+        text = {c.name for c in toplevel(fx, app, " Lurchfield\uff3fHelp") if c}
+        fx.expect("Histogram of the distance from the origin" in chart and "Help text" in text,
+                  "wayland: Graph display and Help open their windows")
+        fx.wait(lambda: fx.x("pactl", "list", "short", "sink-inputs"), "Help's chime")
+        press(control["Exit"])
+        press(fx.wait(lambda: pyatspi.findDescendant(app, lambda a: a.name == "OK"), "the message"))
+        code = process.wait(timeout=20)
+    said = open(log.name).read()  # WAYLAND_DEBUG's lines begin with a time in brackets
+    windows = said.count(".get_toplevel(")
+    ids = re.findall(r' -> xdg_toplevel[@#]\d+\.set_app_id\("(.*)"\)$', said, re.M)
+    fx.expect(windows >= 4 and len(ids) >= windows and set(ids) == {desktop_id(fx)},
+              f"wayland: each of {windows} windows has the app_id {set(ids)}")
+    stray = [line for line in said.splitlines() if not re.match(r"\[ *\d+\.\d+\] ", line)]
+    fx.expect(code == 0 and not stray, f"wayland: OK ends it with {code}; stderr: {stray}")
+
+
 from real_orca import check_orca  # noqa: E402
 from real_package import check_package  # noqa: E402
 
-CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca]
+CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca,
+          check_wayland]
 
 
 def main():
