@@ -14,11 +14,14 @@ import time
 import wave
 from array import array
 
+import layout
+
 MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
 # In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
-TITLE, CANVAS, WALKER = (218, 2, 197, 21), (194, 354, 261, 221), (303, 437, 41, 42)
+TITLE, CANVAS = layout.inside(layout.TITLE), layout.inside(layout.PLANE)
+WALKER = (303, 437, 41, 42)  # at the origin, (15, 15) of the plane's 36 x 40
 EXIT_CAPTION, X_AXIS, Y_AXIS = (8, 6, 40, 14), 465, 325
-EXIT, HELP_BUTTON = ("28", "12"), ("556", "12")  # the middles of the buttons
+EXIT, HELP_BUTTON = layout.centre(layout.EXIT), layout.centre(layout.HELP)
 GREEN, WHITE, BLUE, RATE = 0x00FF00, 0xFFFFFF, 0x0000FF, 44100  # RATE: of the mono chimes
 
 
@@ -296,7 +299,18 @@ def check_atspi(fx):
     control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
     plane = control["Coordinate plane"]
     press(control["Experiment Start"])
-    fx.wait(lambda: cell["Trial 1, distance"].name, "the first trial's results")
+    seen, deadline = {}, time.monotonic() + 15  # when each trial's number, then its result, showed
+    while "result 2" not in seen and time.monotonic() < deadline:
+        now, n = time.monotonic(), cell["Trial number"].name
+        seen.setdefault(f"start {n}", now)
+        if n != "0" and cell[f"Trial {n}, distance"].name:
+            seen.setdefault(f"result {n}", now)
+        time.sleep(0.01)
+    took = [seen.get(a, math.inf) - seen.get(b, 0) for a, b in
+            (("result 1", "start 1"), ("result 2", "start 2"), ("start 2", "start 1"))]
+    fx.expect(all(abs(t - want) <= 0.15 for t, want in zip(took, (3.1, 3.1, 4.0))),
+              "atspi: on the real clock a trial is recorded 3.1 s after it starts, the next "
+              f"starts 4.0 s after it (±0.15): {', '.join(f'{t:.3f}' for t in took)} s")
     press(control["Experiment Stop"])
     fx.wait(lambda: control["Experiment Start"].getState().contains(pyatspi.STATE_ENABLED), "Stop")
     trial = cell["Trial number"].name
