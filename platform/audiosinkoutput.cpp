@@ -21,6 +21,8 @@ constexpr int graceMs = 2000;
 // Qt Multimedia reports some failures with warnings of its own (the sound
 // server being unreachable, for one). Those raised on this thread while it
 // works for us are gathered here, so that a failed sound costs one line.
+// Its info and debug lines (the backend naming its version as it loads) say
+// nothing about the sound and are dropped, so a sound that plays costs none.
 class QtWarnings {
 public:
     explicit QtWarnings(QStringList& lines) {
@@ -37,9 +39,10 @@ public:
 
 private:
     static void gather(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (QThread::currentThread() == s_thread)
-            s_lines->append(message);
-        else if (s_previous)
+        if (QThread::currentThread() == s_thread) {
+            if (type != QtDebugMsg && type != QtInfoMsg)
+                s_lines->append(message);
+        } else if (s_previous)
             s_previous(type, context, message);
     }
 

@@ -44,6 +44,9 @@ class Fixture:
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI_", "PULSE_"))}
         self.env.update(XDG_RUNTIME_DIR=self.folder(), HOME=self.scratch.name, LC_ALL="C.UTF-8")
+        # Qt 6.8's FFmpeg backend looks for video hardware as it loads, and on these X servers,
+        # with none, libvdpau says so on stderr itself; Qt's knobs for that keep it quiet.
+        self.env.update({f"QT_FFMPEG_{use}_HW_DEVICE_TYPES": "," for use in ("DECODING", "ENCODING")})
 
     def start(self):
         self.display = self.env["DISPLAY"] = self.xvfb("1280x1024x24")
@@ -344,11 +347,15 @@ def check_install(fx):
     entry = open(f"{prefix}/{desktop}").read().splitlines()
     fx.expect({"Name=Lurchfield", f"Icon={app}", "Exec=lurchfield"} <= set(entry),
               "install: the desktop entry names the application, its icon and its program")
-    # The tree's validation also matches the metainfo's id and launchable against the files.
-    for tool in ("desktop-file-validate", desktop), ("appstreamcli", "validate-tree", "--pedantic",
-                                                     "--no-net", "."):
+    # The tree's validation also matches the metainfo's id and launchable against the files;
+    # infos pass (each AppStream version knows one of the developer tags). Lurchfield has no
+    # homepage, which AppStream 1.0 warns of unless told so, and 0.16 neither checks nor is told.
+    old = " 0." in subprocess.run(["appstreamcli", "--version"], capture_output=True, text=True).stdout
+    homeless = [] if old else ["--override=url-homepage-missing=info"]
+    appstream = ["appstreamcli", "validate-tree", "--pedantic", "--no-net", *homeless, "."]
+    for tool, remark in (("desktop-file-validate", desktop), ".+"), (appstream, r"\s*[EW]: .*"):
         run = subprocess.run(tool, cwd=prefix, capture_output=True, text=True)
-        remarks = [line for line in (run.stdout + run.stderr).splitlines() if line[:1] != "✔"]
+        remarks = [line for line in (run.stdout + run.stderr).splitlines() if re.fullmatch(remark, line)]
         fx.expect(run.returncode == 0 and not remarks, f"install: {tool[0]} says {remarks}")
     for n, path in icons.items():
         fx.expect(icon(fx, n, f"{prefix}/{path}") == icon(fx, n), f"install: the {n}-pixel icon")
