@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What start-up is made of: a window program against the bare window, part by part.
 
 Each program is launched on an Xvfb server of its own, as for the start-up

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the benches and prints their figures as Markdown, ready for README,
 each next to its goal with PASS or MISS. Exits with 1 if a goal is missed,
 2 if a figure could not be measured.

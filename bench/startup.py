@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and peak memory of a window program, measured from outside.
 
 Each launch gets an Xvfb server of its own whose screen is a memory-mapped

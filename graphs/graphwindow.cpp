@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/graphwindow.h"
 
 #include "platform/button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/memoryarena.h"
 
 #include <cstdlib> // defines __GLIBC__ where the C library is glibc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/surfacewindow.h"
 
 #include "platform/button.h"

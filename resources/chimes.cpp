@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: synthesises the two chimes the program plays, each note
 // a struck metal bar as in a door chime, and writes them as WAV files.
 //   chimes DIR  ->  DIR/pinpon.wav, DIR/endpinpon.wav

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: writes the window icon at each installed size into a
 // hicolor icon theme tree, from the one pixel-art drawing.
 //   iconsizes THEME_DIR NAME  ->  THEME_DIR/<N>x<N>/apps/NAME.png

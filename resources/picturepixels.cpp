@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: parses the pixel art with QImage's own XPM reader and
 // writes its pixels as C++ arrays, so the program builds its pictures from
 // them without parsing text, and without the parser's code, at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the WAV reader on arbitrary bytes. Besides the
 // sanitizers' findings, any broken promise of the reader traps.
 #include "platform/wavfile.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the WAV reader's libFuzzer target with clang under the address and undefined-behaviour
 sanitizers and fuzzes it from a few valid files; any finding fails, its input kept in WORK_DIR.
 Usage: fuzz_wavfile.py SOURCE_ROOT WORK_DIR [SECONDS]"""

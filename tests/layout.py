@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where the windows' parts lie, as designed in twips, and in client pixels."""
 
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Orca itself against the real program: what it says, read from its debug
 log, while the main window is used from the keyboard."""
 

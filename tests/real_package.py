@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package CPack makes of the build: its contents, fields and lintian's verdict."""
 
 import glob

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Usage: realprogram.py BUILD_DIR SOURCE_DIR [CHECK ...]: the built program, checked for real."""
 
 import contextlib

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "allowedstates.h"
 #include "help/helptext.h"
 #include "mainwindow/mainwindow.h"

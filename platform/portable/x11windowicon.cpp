@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11windowicon.h"
 
 // Built without X11 support: every window's icon is left to Qt.
