@@ -582,6 +582,7 @@ private slots:
         // The x histogram after a whole experiment, its bar cut at the top;
         // after Init and one trial the same window shows that trial alone.
         s.run("back init linear start +208000 graph");
+        QVERIFY(s.form.xHistogram() && !s.form.distanceHistogram());
         expectBar(s.form.xHistogram(), 21, 51);
         // Theory expects 4.3420 of 30 trials at x 0: the mark at 51 / 30 times
         // that over the empty bar, and the bars copied, only when asked for.
