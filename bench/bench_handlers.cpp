@@ -75,8 +75,8 @@ void BenchHandlers::walkTimerTick_data() {
     QTest::addColumn<bool>("recording");
     QTest::addRow("step, plane movement") << true << false;
     QTest::addRow("step, linear movement") << false << false;
-    QTest::addRow("whole trial with its recording, plane movement") << true << true;
-    QTest::addRow("whole trial with its recording, linear movement") << false << true;
+    QTest::addRow("31 ticks, a whole trial and its recording, plane movement") << true << true;
+    QTest::addRow("31 ticks, a whole trial and its recording, linear movement") << false << true;
 }
 
 void BenchHandlers::walkTimerTick() {
