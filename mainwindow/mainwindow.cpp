@@ -17,12 +17,12 @@
 #include "platform/messagebox.h"
 #include "platform/palette.h"
 #include "platform/pictureholder.h"
-#include "platform/surfaceaccessible.h"
 #include "platform/twips.h"
 #include "resources/creditline.h"
 #include "resources/icon.h"
 #include "resources/pictures.h"
 #include "walk/formats.h"
+
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -37,7 +37,6 @@ namespace {
 
 const QString caption = QStringLiteral(" Lurchfield　") + creditLine;
 
-// Opens the program's one window of its kind, or brings it to the front.
 // Opens the program's one window of its kind, or brings it to the front;
 // the arguments are the new window's.
 template <typename W, typename... Args> void open(QPointer<W>& window, const Args&... args) {
