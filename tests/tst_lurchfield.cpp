@@ -161,6 +161,10 @@ struct Session {
         const bool linear = !form.planeMovement();
         if (!allowedState(flags(), linear, e.trialCount()))
             return QStringLiteral("flags %1 at trial %2").arg(flags()).arg(e.trialCount());
+        const walk::ControlFlags shown = walk::enabledControls(e.state(), !linear);
+        for (int c = 0; c < walk::controlCount; ++c)
+            if (form.control(walk::Control(c))->isEnabled() != shown[std::size_t(c)])
+                return QStringLiteral("control %1 is not as the experiment's state says").arg(c);
         walk::Frequencies counted{};
         float sum = 0;
         int filled = 0;
