@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/graphwindow.h"
 
-#include "platform/button.h"
 #include "platform/clipboard.h"
 #include "platform/drawingsurface.h"
-#include "platform/fonts.h"
-#include "platform/linecontrol.h"
 #include "platform/palette.h"
 #include "platform/surfaceaccessible.h"
 #include "platform/twips.h"
