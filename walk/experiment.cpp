@@ -24,10 +24,9 @@ QString Experiment::average() const {
 
 void Experiment::showActivated() {
     showPosition();
-    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
     m_panel.setCaption(Readout::TrialNumber, decimal(m_trialCount));
-    // A trial that is walking goes on to be recorded, and while the
-    // experiment runs "Experiment Stop" stays within reach.
+    // Coming back to the window withdraws "Graph display"; a trial that is
+    // walking goes on, and "Experiment Stop" stays within reach while it does.
     m_state.graphOffered = false;
     showControls();
 }
@@ -36,6 +35,7 @@ void Experiment::showPosition() {
     m_panel.moveMarker(m_x, m_y);
     m_panel.setCaption(Readout::WalkerX, decimal(walkerX()));
     m_panel.setCaption(Readout::WalkerY, decimal(walkerY()));
+    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
 }
 
 void Experiment::toOrigin() {
@@ -43,7 +43,6 @@ void Experiment::toOrigin() {
     m_y = origin;
     m_stepsTaken = 0;
     showPosition();
-    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
 }
 
 void Experiment::showControls() {
@@ -73,7 +72,6 @@ void Experiment::takeStep() {
     m_y = to.y;
     ++m_stepsTaken;
     showPosition();
-    m_panel.setCaption(Readout::StepsTaken, decimal(m_stepsTaken));
 }
 
 void Experiment::record() {
@@ -117,7 +115,10 @@ void Experiment::start() {
 }
 
 void Experiment::stop() {
-    m_state = {ControlState::Phase::Stopped, true, true, true};
+    m_state = {.phase = ControlState::Phase::Stopped,
+               .modeLocked = true,
+               .graphOffered = true,
+               .hiddenStartOn = true};
     showControls();
     // The step timer is left alone: a trial in progress walks on and is recorded.
     m_trialTimer.setEnabled(false);

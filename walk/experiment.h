@@ -52,7 +52,7 @@ private:
     void announceComplete();
     bool plane() const { return m_panel.planeMovement(); }
     void showControls(); // enables the main window's controls as the state says
-    void showPosition(); // the marker and the x and y read-outs follow the walker
+    void showPosition(); // the marker and the position and step read-outs follow the walker
     void toOrigin();
 
     Panel& m_panel;
