@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QStringList>
 
+#include <cmath>
 #include <numeric>
 
 using platform::px;
@@ -21,13 +22,13 @@ using platform::px;
 GraphWindow::GraphWindow(const char* name, const walk::Frequencies& frequencies, int clientHeight,
                          double scaleWidth, const QString& chartName, BarName barName,
                          bool planeMovement)
-    : platform::SurfaceWindow(name, creditLine, QSize(px(7605), px(clientHeight)),
+    : platform::SurfaceWindow(name, creditLine(), QSize(px(7605), px(clientHeight)),
                               {{3855, 2610}, {6600, 0, 975, 375}, 0, 7560, {120, 600, 7335, 5655}}),
       m_frequencies(frequencies), m_barName(barName), m_planeMovement(planeMovement) {
     m_surface->setScale(scaleWidth, 37);
     m_surface->setAccessibleName(chartName);
 
-    m_showExpected = new QAction(QStringLiteral("Show expected counts"), m_surface);
+    m_showExpected = new QAction(tr("Show expected counts"), m_surface);
     m_showExpected->setCheckable(true);
     m_showExpected->setShortcut(Qt::Key_E);
     m_surface->addAction(m_showExpected);
@@ -101,23 +102,22 @@ void GraphWindow::describeBars(const std::vector<double>& expected) {
     QStringList bars;
     for (std::size_t k = 0; k < m_drawn.size(); ++k) {
         const float trials = m_drawn[k];
-        const QString theory = expected.empty() ? QString() : QString::number(expected[k], 'f', 1);
-        if (trials == 0 && (theory.isEmpty() || theory == QLatin1String("0.0")))
-            continue;
-        QString bar = QStringLiteral("%1: %2 %3")
-                          .arg(m_barName(k), walk::decimal(static_cast<int>(trials)),
-                               trials == 1 ? QStringLiteral("trial") : QStringLiteral("trials"));
-        if (!theory.isEmpty())
-            bar += QStringLiteral(", expected ") + theory;
-        bars << bar;
+        const int count = static_cast<int>(trials);
+        if (expected.empty()) {
+            if (count > 0)
+                bars << tr("%1: %n trial(s)", nullptr, count).arg(m_barName(k));
+        } else if (count > 0 || std::round(expected[k] * 10.0) != 0.0) {
+            bars << tr("%1: %n trial(s), expected %2", nullptr, count)
+                        .arg(m_barName(k), walk::oneDecimal(expected[k]));
+        }
     }
-    platform::describeSurface(*m_surface, bars.isEmpty() ? QStringLiteral("No trials counted")
+    platform::describeSurface(*m_surface, bars.isEmpty() ? tr("No trials counted")
                                                          : bars.join(QStringLiteral("; ")));
 }
 
 // The bars as they were drawn, one row each, for a spreadsheet.
 void GraphWindow::copyBars() {
-    QList<QStringList> rows{{QStringLiteral("Bar"), QStringLiteral("Trials")}};
+    QList<QStringList> rows{{tr("Bar"), tr("Trials")}};
     for (std::size_t k = 0; k < m_drawn.size(); ++k)
         rows << QStringList{m_barName(k), walk::decimal(static_cast<int>(m_drawn[k]))};
     platform::copyTable(rows);

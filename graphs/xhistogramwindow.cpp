@@ -5,19 +5,22 @@
 #include "platform/palette.h"
 #include "walk/formats.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
 
 QString finalX(std::size_t k) {
-    return QStringLiteral("x ") + walk::decimal(static_cast<int>(k) - walk::origin);
+    //: A bar of the x histogram, named by its final x coordinate.
+    return QCoreApplication::translate("XHistogramWindow", "x %1")
+        .arg(walk::decimal(static_cast<int>(k) - walk::origin));
 }
 
 } // namespace
 
 XHistogramWindow::XHistogramWindow(const walk::Frequencies& frequencies)
     : GraphWindow("xHistogramWindow", frequencies, 6465, 37,
-                  QStringLiteral("Histogram of the final x coordinate"), finalX, false) {
+                  tr("Histogram of the final x coordinate"), finalX, false) {
     // First of the two in the tab order, so it starts with the focus.
     m_surface->setFocus();
 }
@@ -30,10 +33,10 @@ void XHistogramWindow::drawChart() {
     m_surface->line({18.5, 35}, {18.5, 1}, black);
     for (int n = 30; n >= 5; n -= 5)
         m_surface->line({18, double(n)}, {18.5, double(n)}, black);
-    printAt(12, 1, QStringLiteral("(Frecuency)"));
+    printAt(12, 1, tr("(Frecuency)"));
 
     printCounts(19.3, {"30", "25", "20", "15", "10", "5"});
-    printAt(24, 1, QStringLiteral("(Horizontal axis : x coordinate)"));
+    printAt(24, 1, tr("(Horizontal axis : x coordinate)"));
     printAt(35, 33.5, QStringLiteral("ｘ"));
 
     dashRows(2, 18);

@@ -5,6 +5,6 @@
 
 #include <array>
 
-// The help window's text, one entry per printed line; an empty entry is a
-// blank line.
-const std::array<QString, 26>& helpText();
+// The help window's text in the language the program speaks, one entry per
+// printed line; an empty entry is a blank line.
+std::array<QString, 26> helpText();

@@ -17,9 +17,6 @@ using platform::gothic;
 
 namespace {
 
-const QString caption =
-    QStringLiteral(" Lurchfield＿Help（Questions and Operation method）") + u' ' + creditLine;
-
 // The text's outer size; its text is placed in twips inside the border.
 constexpr int pictureWidth = 8415;
 constexpr int pictureHeight = 6735;
@@ -29,7 +26,9 @@ constexpr int borderTwips = platform::sunkenBorderWidth * platform::twipsPerPixe
 
 HelpWindow::HelpWindow()
     : platform::SurfaceWindow(
-          "helpWindow", caption, QSize(580, 488),
+          "helpWindow",
+          tr(" Lurchfield＿Help（Questions and Operation method）") + u' ' + creditLine(),
+          QSize(580, 488),
           {{3480, 2235}, {7680, 0, 855, 375}, 120, 8400, {120, 480, pictureWidth, pictureHeight}}) {
     m_closeButton->setFont(gothic(9));
     m_surface->setFont(gothic(11.25));
@@ -37,7 +36,7 @@ HelpWindow::HelpWindow()
     m_surface->setBackColor(platform::qbColor(15));
     m_surface->setForeColor(palette().color(QPalette::ButtonText));
     m_surface->setAccessibleRole(QAccessible::StaticText);
-    m_surface->setAccessibleName(QStringLiteral("Help text"));
+    m_surface->setAccessibleName(tr("Help text"));
 
     QWidget::setTabOrder(m_closeButton, m_surface);
     m_closeButton->setFocus();

@@ -3,6 +3,7 @@
 #include "platform/fontconfigpreload.h"
 #include "platform/fonts.h"
 #include "platform/memoryarena.h"
+#include "platform/translations.h"
 #include "resources/desktopid.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the installed desktop entry.
     QApplication::setDesktopFileName(desktopId);
     platform::registerGothicSubstitutes();
+    const platform::Translations translations(QLocale::system());
     MainWindow window;
     fontConfig.wait();
     window.show();

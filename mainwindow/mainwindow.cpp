@@ -35,8 +35,6 @@ using platform::twipRect;
 
 namespace {
 
-const QString caption = QStringLiteral(" Lurchfield　") + creditLine;
-
 // Opens the program's one window of its kind, or brings it to the front;
 // the arguments are the new window's.
 template <typename W, typename... Args> void open(QPointer<W>& window, const Args&... args) {
@@ -74,7 +72,8 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 
 } // namespace
 
-MainWindow::MainWindow() : platform::Window(caption, QSize(642, 623)) {
+MainWindow::MainWindow()
+    : platform::Window(QStringLiteral(" Lurchfield　") + creditLine(), QSize(642, 623)) {
     MainWindowAccessible::install();
     createControls();
     connect(m_prepareButton, &QPushButton::clicked, this, [this] { m_experiment.prepareTrial(); });
@@ -89,16 +88,14 @@ MainWindow::MainWindow() : platform::Window(caption, QSize(642, 623)) {
 
     // A screen reader hears each read-out's value as its name; the
     // description says what the value is.
-    m_walkerX->setAccessibleDescription(QStringLiteral("Walker's x coordinate"));
-    m_walkerY->setAccessibleDescription(QStringLiteral("Walker's y coordinate"));
-    m_stepsTaken->setAccessibleDescription(QStringLiteral("Number of staggers"));
-    m_trialNumber->setAccessibleDescription(QStringLiteral("Trial number"));
-    m_average->setAccessibleDescription(QStringLiteral("Average distance"));
-    m_plane->setAccessibleName(QStringLiteral("Coordinate plane"));
+    m_walkerX->setAccessibleDescription(tr("Walker's x coordinate"));
+    m_walkerY->setAccessibleDescription(tr("Walker's y coordinate"));
+    m_stepsTaken->setAccessibleDescription(m_stepsCaption->text());
+    m_trialNumber->setAccessibleDescription(tr("Trial number"));
+    m_average->setAccessibleDescription(m_averageCaption->text());
+    m_plane->setAccessibleName(tr("Coordinate plane"));
     m_plane->describeOnRequest([this] {
-        return QStringLiteral("Walker at x %1, y %2")
-            .arg(m_experiment.walkerX())
-            .arg(m_experiment.walkerY());
+        return tr("Walker at x %1, y %2").arg(m_experiment.walkerX()).arg(m_experiment.walkerY());
     });
 }
 
@@ -158,29 +155,26 @@ void MainWindow::createControls() {
     setGeometry(QRect(QPoint(platform::px(2910), platform::px(1485)), size()));
 
     // Top strip.
-    m_exitButton =
-        button(this, "exitButton", QStringLiteral("Exit"), twipRect(0, 0, 855, 375), gothic(9));
+    m_exitButton = button(this, "exitButton", tr("Exit"), twipRect(0, 0, 855, 375), gothic(9));
     m_title = label(this, "title", QStringLiteral("Lurchfield"), twipRect(3240, 0, 3015, 375),
                     gothic(15.75, true));
     m_title->setColours(platform::qbColor(10), palette().color(QPalette::WindowText));
-    m_helpButton =
-        button(this, "helpButton", QStringLiteral("Help"), twipRect(7920, 0, 855, 375), gothic(9));
-    m_initButton =
-        button(this, "initButton", QStringLiteral("Init"), twipRect(8760, 0, 855, 375), gothic(9));
+    m_helpButton = button(this, "helpButton", tr("Help"), twipRect(7920, 0, 855, 375), gothic(9));
+    m_initButton = button(this, "initButton", tr("Init"), twipRect(8760, 0, 855, 375), gothic(9));
     m_initButton->setEnabled(false);
     m_topRule = new platform::LineControl(this, 0, platform::px(9720), platform::px(360));
 
     m_results = new ResultsTable(this);
 
     // Lower left: step counter, average and the graph button.
-    m_stepsCaption = label(this, "stepsCaption", QStringLiteral("Number of staggers"),
+    m_stepsCaption = label(this, "stepsCaption", tr("Number of staggers"),
                            twipRect(720, 5160, 1455, 615), gothic(12, true));
     m_stepsTaken = label(this, "stepsTaken", {}, twipRect(840, 5880, 1215, 975), gothic(45, true));
-    m_averageCaption = label(this, "averageCaption", QStringLiteral("Average distance"),
+    m_averageCaption = label(this, "averageCaption", tr("Average distance"),
                              twipRect(720, 6960, 1455, 615), gothic(12, true));
     m_average = label(this, "average", {}, twipRect(840, 7680, 1215, 375), gothic(14.25, true));
-    m_graphButton = button(this, "graphButton", QStringLiteral("Graph display"),
-                           twipRect(840, 8400, 1215, 615), gothic(12, true));
+    m_graphButton = button(this, "graphButton", tr("Graph display"), twipRect(840, 8400, 1215, 615),
+                           gothic(12, true));
     m_hiddenStartButton = button(this, "hiddenStartButton", QStringLiteral("実験開始"),
                                  twipRect(2160, 5880, 615, 495), gothic(12));
     m_prepareButton = button(this, "prepareButton", QStringLiteral("実験準備"),
@@ -204,29 +198,30 @@ void MainWindow::createControls() {
     m_walker->setObjectName(QStringLiteral("walker"));
     m_walker->moveTo(QPointF(walk::origin, walk::origin));
 
-    m_xCaption = label(this, "xCaption", QStringLiteral("ｘ＝"), twipRect(2880, 8760, 975, 375),
-                       gothic(14.25, true));
+    m_xCaption =
+        label(this, "xCaption", tr("ｘ＝"), twipRect(2880, 8760, 975, 375), gothic(14.25, true));
     m_walkerX = label(this, "walkerX", {}, twipRect(3840, 8760, 855, 375), gothic(14.25, true));
-    m_yCaption = label(this, "yCaption", QStringLiteral("ｙ＝"), twipRect(5040, 8760, 975, 375),
-                       gothic(14.25, true));
+    m_yCaption =
+        label(this, "yCaption", tr("ｙ＝"), twipRect(5040, 8760, 975, 375), gothic(14.25, true));
     m_walkerY = label(this, "walkerY", {}, twipRect(6000, 8760, 855, 375), gothic(14.25, true));
 
     // Lower right: trial counter, the experiment buttons and the movement mode.
     m_trialNumber =
         label(this, "trialNumber", {}, twipRect(7920, 5400, 615, 375), gothic(14.25, true));
-    m_trialSuffix = label(this, "trialSuffix", QStringLiteral("th"), twipRect(8520, 5400, 735, 375),
-                          gothic(14.25, true));
-    m_startNotice = label(this, "startNotice", QStringLiteral("　It takes a little time ..."),
+    m_trialSuffix =
+        //: Follows the trial number, as "th" in "5th": an ordinal ending or a word.
+        label(this, "trialSuffix", tr("th"), twipRect(8520, 5400, 735, 375), gothic(14.25, true));
+    m_startNotice = label(this, "startNotice", tr("　It takes a little time ..."),
                           twipRect(7080, 6120, 2295, 375), font());
     m_startNotice->setColours(platform::qbColor(14), platform::qbColor(0));
-    m_startButton = button(this, "startButton", QStringLiteral("Experiment Start"),
+    m_startButton = button(this, "startButton", tr("Experiment Start"),
                            twipRect(7440, 6600, 1575, 615), gothic(12));
-    m_stopButton = button(this, "stopButton", QStringLiteral("Experiment Stop"),
+    m_stopButton = button(this, "stopButton", tr("Experiment Stop"),
                           twipRect(7440, 7320, 1575, 615), gothic(12));
-    m_planeOption = option(this, "planeOption", QStringLiteral("Plane movement"),
-                           twipRect(7200, 8160, 2175, 255));
-    m_linearOption = option(this, "linearOption", QStringLiteral("Linear movement"),
-                            twipRect(7200, 8640, 2175, 255));
+    m_planeOption =
+        option(this, "planeOption", tr("Plane movement"), twipRect(7200, 8160, 2175, 255));
+    m_linearOption =
+        option(this, "linearOption", tr("Linear movement"), twipRect(7200, 8640, 2175, 255));
     m_planeOption->setChecked(true);
 
     // Heard, never seen.
@@ -245,8 +240,8 @@ void MainWindow::setTabOrder() {
 
 void MainWindow::exit() {
     m_chimes.play(QStringLiteral("endpinpon.wav"));
-    const int answer = platform::messageBox(QStringLiteral("This software will exit."),
-                                            QStringLiteral("Lurchfield"));
+    const int answer =
+        platform::messageBox(tr("This software will exit."), QStringLiteral("Lurchfield"));
     if (answer == platform::answerOk)
         platform::endProgram();
 }
@@ -281,8 +276,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Copying reads the window and changes nothing in it.
 void MainWindow::copyResults() {
     QList<QStringList> rows{
-        {QStringLiteral("Trial"), QStringLiteral("x"), QStringLiteral("y"),
-         QStringLiteral("Distance")},
+        //: The copied results' header row.
+        {tr("Trial"), tr("x"), tr("y"), tr("Distance")},
     };
     for (int trial = 1; trial <= walk::trialsPerExperiment; ++trial) {
         const QStringList values{m_results->text(walk::Row::FinalX, trial),
@@ -305,7 +300,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     }
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Copy results"), this, &MainWindow::copyResults);
+    menu->addAction(tr("Copy results"), this, &MainWindow::copyResults);
     menu->popup(event->globalPos());
 }
 

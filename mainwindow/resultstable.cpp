@@ -23,20 +23,25 @@ constexpr int rowHeight = 375;
 constexpr int blockTop[blockCount] = {480, 2040, 3600};
 constexpr int rowPitch = 360;
 
-struct RowTitle {
-    const char16_t* caption;
-    int font; // index in the table's fonts
+// Per block: the "Number" row, then the x, y and distance rows. The blocks
+// write the x row each its own way.
+//: Row title: the trials' numbers.
+constexpr char numberTitle[] = QT_TRANSLATE_NOOP("ResultsTable", "Number");
+constexpr char yTitle[] = QT_TRANSLATE_NOOP("ResultsTable", "y coordinate");
+constexpr char distanceTitle[] = QT_TRANSLATE_NOOP("ResultsTable", "Distance");
+constexpr const char* rowTitles[blockCount][4] = {
+    {numberTitle, QT_TRANSLATE_NOOP("ResultsTable", "ｘ coordinate"), yTitle, distanceTitle},
+    {numberTitle, QT_TRANSLATE_NOOP("ResultsTable", "x coordinate"), yTitle, distanceTitle},
+    {numberTitle, QT_TRANSLATE_NOOP("ResultsTable", "X coordinate"), yTitle, distanceTitle},
 };
-// Per block: the "Number" row, then the x, y and distance rows.
-constexpr RowTitle rowTitles[blockCount][4] = {
-    {{u"Number", 0}, {u"ｘ coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
-    {{u"Number", 0}, {u"x coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
-    {{u"Number", 0}, {u"X coordinate", 1}, {u"y coordinate", 1}, {u"Distance", 2}},
-};
+constexpr int rowTitleFonts[4] = {0, 1, 1, 2};             // indices in the table's fonts
 constexpr double fontPoints[4] = {14.25, 9.75, 11.25, 12}; // titles and numbers; results last
 constexpr int resultFont = 3;
 
-const char* const rowMeanings[] = {"x coordinate", "y coordinate", "distance"};
+// What a result cell holds, as a screen reader describes it.
+const char* const rowMeanings[] = {QT_TRANSLATE_NOOP("ResultsTable", "Trial %1, x coordinate"),
+                                   QT_TRANSLATE_NOOP("ResultsTable", "Trial %1, y coordinate"),
+                                   QT_TRANSLATE_NOOP("ResultsTable", "Trial %1, distance")};
 
 constexpr int alignment =
     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextForceLeftToRight;
@@ -54,9 +59,8 @@ ResultsTable::ResultsTable(QWidget* window) : QWidget(window) {
     // trial by trial its number and its three results.
     for (int block = 0; block < blockCount; ++block) {
         for (int row = 0; row < 4; ++row) {
-            const RowTitle& title = rowTitles[block][row];
             add(QRect(rowTitleLeft, blockTop[block] + row * rowPitch, rowTitleWidth, rowHeight),
-                title.font, QString::fromUtf16(title.caption));
+                rowTitleFonts[row], tr(rowTitles[block][row]));
         }
     }
     for (int trial = 1; trial <= walk::trialsPerExperiment; ++trial) {
@@ -135,9 +139,7 @@ QString ResultsTable::description(int index) const {
     const Cell& cell = cellAt(index);
     if (cell.m_row < 0)
         return {};
-    return QStringLiteral("Trial %1, %2")
-        .arg(cell.m_trial)
-        .arg(QLatin1String(rowMeanings[cell.m_row]));
+    return tr(rowMeanings[cell.m_row]).arg(cell.m_trial);
 }
 
 QColor ResultsTable::background(int index) const {

@@ -29,6 +29,7 @@ public:
     public:
         const QString& text() const { return m_text; }
         QRect rect() const { return m_rect; } // in the table
+        const QFont& font() const { return *m_font; }
 
     private:
         friend class ResultsTable;

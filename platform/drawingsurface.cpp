@@ -97,12 +97,10 @@ void DrawingSurface::print(const QString& text) {
     const QFontMetrics metrics(font());
     // Drawn from its baseline: one layout of the text instead of two.
     if (!text.isEmpty()) {
-        add({Stroke::Text,
-             toPixels({m_currentX, m_currentY}) + QPoint(0, metrics.ascent()),
-             {},
-             m_foreColor,
-             text,
-             font()});
+        const QPoint topLeft = toPixels({m_currentX, m_currentY});
+        add({Stroke::Text, topLeft + QPoint(0, metrics.ascent()), {}, m_foreColor, text, font()});
+        m_printed.push_back(
+            {text, QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))});
     }
     m_currentX = 0.0;
     m_currentY += metrics.height() * m_scaleHeight / m_canvas->height();
@@ -112,6 +110,7 @@ void DrawingSurface::cls() {
     m_background = m_backColor;
     m_flattened = QImage();
     m_strokes.clear();
+    m_printed.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
     m_canvas->update();

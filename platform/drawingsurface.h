@@ -50,6 +50,13 @@ public:
     QPoint toPixels(QPointF point) const;
     // What the canvas shows, in device pixels.
     QImage image() const;
+    // Each text printed since the canvas was last cleared, with the canvas
+    // pixels it takes, which may run past the canvas's edge.
+    struct PrintedText {
+        QString text;
+        QRect bounds;
+    };
+    const std::vector<PrintedText>& printedTexts() const { return m_printed; }
 
     // What the surface is to a screen reader: a picture unless its window says otherwise.
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
@@ -82,6 +89,7 @@ private:
     QColor m_background;           // what the canvas was last cleared to
     QImage m_flattened;            // strokes drawn into an image, once there were many
     std::vector<Stroke> m_strokes; // drawn over the two above, in order
+    std::vector<PrintedText> m_printed;
     double m_scaleWidth = 1.0;
     double m_scaleHeight = 1.0;
     double m_currentX = 0.0;

@@ -24,7 +24,7 @@ SurfaceWindow::SurfaceWindow(const char* name, const QString& caption, QSize cli
     setFont(gothic(9));
     setGeometry(QRect(QPoint(px(layout.position.x()), px(layout.position.y())), size()));
 
-    m_closeButton = new Button(QStringLiteral("Close"), this);
+    m_closeButton = new Button(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setGeometry(pixels(layout.closeButton));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);

@@ -12,6 +12,8 @@
 #include "platform/random.h"
 #include "platform/soundfilesearch.h"
 #include "platform/soundoutput.h"
+#include "platform/sunkenborder.h"
+#include "platform/translations.h"
 #include "platform/virtualtime.h"
 #include "platform/wavfile.h"
 #include "walk/bins.h"
@@ -28,6 +30,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <map>
+#include <optional>
 #include <span>
 
 Q_DECLARE_METATYPE(walk::Walls)
@@ -319,6 +322,29 @@ int loudest(std::span<const std::int16_t> samples) {
     return std::max(-int(low), int(high));
 }
 
+// How far a caption laid out as its control lays it out runs past the room
+// the control gives it, in pixels; 0 or less where it fits.
+int overflow(const QFont& font, const QRect& room, int flags, const QString& text) {
+    const QRect needed = QFontMetrics(font).boundingRect(room, flags, text);
+    return std::max(needed.width() - room.width(), needed.height() - room.height());
+}
+
+// The same for a label's, a button's or an option's caption.
+int overflow(const QWidget* control) {
+    const QString text = control->property("text").toString();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return overflow(label->font(), label->contentsRect(),
+                        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+    const bool option = qobject_cast<const QRadioButton*>(control);
+    QStyleOptionButton style;
+    style.initFrom(control);
+    const QRect room = control->style()->subElementRect(
+        option ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &style, control);
+    return overflow(control->font(), room,
+                    option ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter | Qt::TextWordWrap,
+                    text);
+}
+
 QtMessageHandler qtHandler = nullptr;
 
 // Chimes missing or broken, and windows offscreen cannot raise: a line each, thousands of times.
@@ -332,6 +358,7 @@ void quieten(QtMsgType type, const QMessageLogContext& context, const QString& t
 class TestLurchfield : public QObject {
     Q_OBJECT
     QTemporaryDir m_chimes;
+    std::optional<platform::Translations> m_english; // as in the C locale
 
 private slots:
     void initTestCase() {
@@ -342,6 +369,8 @@ private slots:
         QVERIFY(QDir::setCurrent(m_chimes.path())); // where the chimes are looked for
         qtHandler = qInstallMessageHandler(quieten);
         platform::replaceMessageBoxes([](auto&, auto&) { return platform::answerOk; });
+        m_english.emplace(QLocale::c(), QStringList{TRANSLATIONS_DIR});
+        QCOMPARE(m_english->language(), "en");
     }
     void cleanup() { platform::replaceDraws({}); }
 
@@ -573,7 +602,8 @@ private slots:
         // digest pins every character: fullwidth letters, indents, trailing blanks.
         s.run("close back help");
         const platform::DrawingSurface& help = *s.form.help()->surface();
-        const QString lines = QStringList(helpText().begin(), helpText().end()).join(u'\n');
+        const std::array<QString, 26> text = helpText();
+        const QString lines = QStringList(text.begin(), text.end()).join(u'\n');
         QCOMPARE(QCryptographicHash::hash(lines.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  "45133b06b8558fbbc5f809a3b7160d0ba3e1a3e34ca864674f5958891e130fce");
         QCOMPARE(accessible(s.form.help()->surface()), QStringLiteral("Help text: ") + lines);
@@ -581,7 +611,7 @@ private slots:
         s.run("back away");
         const double lineTwips = 15.0 * QFontMetrics(help.font()).height();
         for (int n = 0; n < 26; ++n)
-            QVERIFY(showsText(help, {0, n * lineTwips}, helpText()[n]));
+            QVERIFY(showsText(help, {0, n * lineTwips}, text[n]));
 
         // The x histogram after a whole experiment, its bar cut at the top;
         // after Init and one trial the same window shows that trial alone.
@@ -642,6 +672,85 @@ private slots:
                  cue.arg("endpinpon.wav") + "Lurchfield This software will exit.");
         QVERIFY(!s.form.isVisible() && !s.form.xHistogram()->isVisible() &&
                 !s.form.help()->isVisible());
+    }
+
+    // Each language shipped: the main window's captions from its catalogue,
+    // every translated caption, row title, help line and axis title inside
+    // its control, the language's decimal point in the read-outs and the
+    // copied results, and the message box's button from Qt's catalogue.
+    void languages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("start"); // the start button's caption
+        QTest::addColumn<QString>("point");
+        QTest::addColumn<QString>("ok");
+        QTest::newRow("de") << "de"
+                            << "Versuch starten"
+                            << ","
+                            << "OK";
+        QTest::newRow("es") << "es"
+                            << "Iniciar experimento"
+                            << ","
+                            << "Aceptar";
+        QTest::newRow("fr") << "fr"
+                            << "Lancer l'expérience"
+                            << ","
+                            << "OK";
+        QTest::newRow("ja") << "ja"
+                            << "実験開始"
+                            << "."
+                            << "OK";
+    }
+    void languages() {
+        QFETCH(QString, language);
+        QFETCH(QString, start);
+        QFETCH(QString, point);
+        QFETCH(QString, ok);
+        const MainWindow english;
+        const platform::Translations translations(QLocale(language), {TRANSLATIONS_DIR});
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), ok);
+        drawDirections("111222 13*12");
+        Session s;
+        s.run("start +7100 stop graph close back init linear start +7100 stop graph close back "
+              "help");
+        QCOMPARE(s.form.control(walk::Control::Start)->text(), start);
+        QCOMPARE(s.form.readout(walk::Readout::AverageDistance)->text(), "6" + point + "0");
+        QTest::keyClick(&s.form, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(pasted().contains("\t6\t0\t6" + point + "0\n"));
+
+        QStringList faults;
+        const auto check = [&](const QString& text, int over) {
+            if (over > 0)
+                faults << QStringLiteral("%1: \"%2\" %3 px over").arg(language, text).arg(over);
+        };
+        for (const QWidget* control : english.findChildren<QWidget*>()) {
+            const QString source = control->property("text").toString();
+            // Left out: the hidden buttons, the program's name and the coordinates' signs.
+            if (control->isHidden() || source.isEmpty() || source == "Lurchfield" ||
+                source.endsWith(u'＝'))
+                continue;
+            const auto* translated = s.form.findChild<QWidget*>(control->objectName());
+            const QString text = translated->property("text").toString();
+            QVERIFY2(text != source, qPrintable(language + ": " + source));
+            check(text, overflow(translated));
+        }
+        for (int n = 0; n < 12; ++n) { // the row titles
+            const ResultsTable::Cell& title = s.form.results()->cellAt(n);
+            const int border = platform::sunkenBorderWidth;
+            check(title.text(),
+                  overflow(title.font(), title.rect() - QMargins(border, border, border, border),
+                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title.text()));
+        }
+        for (const platform::SurfaceWindow* window :
+             std::initializer_list<const platform::SurfaceWindow*>{
+                 s.form.help(), s.form.xHistogram(), s.form.distanceHistogram()}) {
+            check(window->findChild<QPushButton*>()->text(),
+                  overflow(window->findChild<QPushButton*>()));
+            const platform::DrawingSurface& surface = *window->surface();
+            for (const auto& printed : surface.printedTexts())
+                check(printed.text, printed.bounds.right() + 1 - surface.canvas()->width());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
     // Random events, each checked by the session, with broken chimes for the first

@@ -91,7 +91,7 @@ void Experiment::record() {
     ++m_recordedCount;
     const QString mean = average();
     m_panel.setCaption(Readout::AverageDistance, mean);
-    m_panel.announce(QStringLiteral("Trial %1: x %2, y %3, distance %4. Average %5.")
+    m_panel.announce(tr("Trial %1: x %2, y %3, distance %4. Average %5.")
                          .arg(decimal(m_trialCount), cellX, cellY, distance, mean));
 
     const int bin = plane() ? distanceBin(static_cast<float>(d)) : linearBin(X);
@@ -122,7 +122,7 @@ void Experiment::stop() {
     showControls();
     // The step timer is left alone: a trial in progress walks on and is recorded.
     m_trialTimer.setEnabled(false);
-    m_panel.announce(QStringLiteral("Experiment stopped."));
+    m_panel.announce(tr("Experiment stopped."));
 }
 
 void Experiment::startTrial() {
@@ -143,12 +143,11 @@ void Experiment::startTrial() {
 
 void Experiment::announceComplete() {
     m_completeAnnounced = true;
-    QString text =
-        QStringLiteral("Experiment complete, %1 trial%2")
-            .arg(decimal(m_recordedCount), m_recordedCount == 1 ? QString() : QStringLiteral("s"));
-    if (m_recordedCount > 0)
-        text += QStringLiteral(", average distance ") + average();
-    m_panel.announce(text + QLatin1Char('.'));
+    m_panel.announce(
+        m_recordedCount > 0
+            ? tr("Experiment complete, %n trial(s), average distance %1.", nullptr, m_recordedCount)
+                  .arg(average())
+            : tr("Experiment complete, %n trial(s).", nullptr, m_recordedCount));
 }
 
 void Experiment::clear() {
@@ -167,7 +166,7 @@ void Experiment::clear() {
     m_trialTimer.setEnabled(false);
     m_state = {};
     showControls();
-    m_panel.announce(QStringLiteral("Cleared."));
+    m_panel.announce(tr("Cleared."));
 }
 
 void Experiment::graphShown() {

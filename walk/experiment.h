@@ -6,6 +6,8 @@
 #include "walk/lattice.h"
 #include "walk/panel.h"
 
+#include <QCoreApplication>
+
 namespace walk {
 
 // An experiment of up to 51 trials of 30 steps, and the handlers that move
@@ -13,6 +15,8 @@ namespace walk {
 // last step; the trial timer starts a trial a tick until the experiment is
 // complete. It shows itself through the main window's Panel.
 class Experiment {
+    Q_DECLARE_TR_FUNCTIONS(Experiment)
+
 public:
     explicit Experiment(Panel& panel);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "walk/formats.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace walk {
@@ -15,7 +17,11 @@ QString tenths(double value) {
     QString text = (value < 0 && inTenths != 0) ? QStringLiteral("-") : QString();
     if (whole != 0)
         text += QString::number(whole);
-    return text + QLatin1Char('.') + QString::number(inTenths % 10);
+    return text + QLocale().decimalPoint() + QString::number(inTenths % 10);
+}
+
+QString oneDecimal(double value) {
+    return QLocale().toString(value, 'f', 1);
 }
 
 } // namespace walk
