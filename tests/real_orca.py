@@ -8,6 +8,8 @@ import re
 import subprocess
 import time
 
+from catalogues import LOCALES, translation
+
 
 class Speech:
     """The lines Orca speaks, read from its log as it writes them, with when each was read."""
@@ -54,14 +56,16 @@ def isolated():
     return (None if others else ["orca"]), others
 
 
-def check_orca(fx):
+def start(fx, check, **locale):
+    """Orca and its speech server, in that locale; returns what it speaks and the environment to
+    start the program in, or None where Orca cannot start."""
     orca, others = isolated()
     if not orca:
-        print("SKIP orca: Orca will not start beside " + "; ".join(others), flush=True)
-        return
+        print(f"SKIP {check}: Orca will not start beside " + "; ".join(others), flush=True)
+        return None, None
     home = fx.folder()  # Orca's and its speech server's files
     socket = home + "/speechd.sock"
-    env = dict(fx.env, HOME=home, SPEECHD_ADDRESS="unix_socket:" + socket)
+    env = dict(fx.env, HOME=home, SPEECHD_ADDRESS="unix_socket:" + socket, **locale)
     with open(home + "/speechd.conf", "w") as conf:
         conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
                    'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
@@ -77,9 +81,16 @@ def check_orca(fx):
         time.sleep(0.05)
     fx.launch(*orca[1:], "-u", home, "-d", "braille", "--debug-file=" + home + "/orca.log",
               program=orca[0], env=env)
-    fx.expect(speech.wait("Screen reader on.", 20)[0], "Orca starts")
+    fx.expect(speech.wait(".", 20)[0], f"{check}: Orca starts")  # "Screen reader on." in English
     fx.launch(env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     fx.x("xdotool", "windowfocus", "--sync", fx.window(" Lurchfield"))
+    return speech, env
+
+
+def check_orca(fx):
+    speech, _ = start(fx, "orca")
+    if not speech:
+        return
 
     def hears(keys, *said):
         """Presses the keys, then waits for Orca to say these in this order."""
@@ -115,4 +126,21 @@ def check_orca(fx):
     hears("Tab Tab", button.format("Init"))
     hears("space", "Plane movement", "Cleared")
     hears("Down", r"Linear movement\.?\s+selected radio button")  # Tab stops on one only
+    print("Orca said:\n  " + "\n  ".join(line for _, line in speech.lines))
+
+
+def check_orca_de(fx):
+    """Orca in German, with the program in German: what it says comes from the catalogue."""
+    speech, _ = start(fx, "orca_de", LC_ALL="", LANG=LOCALES["de"])
+    if not speech:
+        return
+    said = lambda context, text: translation(fx.source, "de", context, text)  # noqa: E731
+    fx.expect(speech.wait(re.escape(said("MainWindow", "Coordinate plane")))[0],
+              "orca_de: Orca names the plane in German")
+    for key in "Tab Tab Tab space".split():  # "Experiment Start", past Exit and the mode
+        fx.x("xdotool", "key", key)
+    announced = re.escape(said("Experiment", "Trial %1: x %2, y %3, distance %4. Average %5."))
+    announced = re.sub(r"%\d", r"-?\\d*,?\\d+", announced)
+    trial, _ = speech.wait(announced, 15)
+    fx.expect(trial, f"orca_de: Orca announces the first trial in German: {trial and trial.group(0)!r}")
     print("Orca said:\n  " + "\n  ".join(line for _, line in speech.lines))

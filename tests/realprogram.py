@@ -13,9 +13,12 @@ import sys
 import tempfile
 import time
 import wave
+import zipfile
 from array import array
+from xml.etree import ElementTree
 
 import layout
+from catalogues import LANGUAGES, LOCALES, translation
 
 MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
 # In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
@@ -43,7 +46,7 @@ class Fixture:
         self.scratch = tempfile.TemporaryDirectory(prefix="realprogram.")  # removed at exit
         self.empty = self.folder()  # no chime files: the program stays silent there
         self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI_", "PULSE_"))}
+                    if not k.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI_", "PULSE_", "LANG", "LC_"))}
         self.env.update(XDG_RUNTIME_DIR=self.folder(), HOME=self.scratch.name, LC_ALL="C.UTF-8")
         # Qt 6.8's FFmpeg backend looks for video hardware as it loads, and on these X servers,
         # with none, libvdpau says so on stderr itself; Qt's knobs for that keep it quiet.
@@ -139,9 +142,12 @@ def ready(fx, factor=1, **launch):  # the program started, its window, and its p
     return app, main, rows
 
 
-def look(fx, name, **launch):  # checks the main window, then "Exit"; returns the capture
+def look(fx, name, caption=" Lurchfield\u3000A random walk", **launch):
+    """Checks the main window, its caption begun so, then "Exit"; returns the capture."""
     with open(os.path.join(fx.folder(), "stderr"), "w+") as log:
         app, main, shot = ready(fx, stderr=log, **launch)
+        title = fx.x("xprop", "-id", main, "-notype", "_NET_WM_NAME").decode()
+        fx.expect(title.startswith(f'_NET_WM_NAME = "{caption}'), f"{name}: the caption: {title!r}")
         green, inked = count(region(shot, TITLE), GREEN), dark(region(shot, EXIT_CAPTION))
         fx.expect(0.6 * 197 * 21 < green < 197 * 21 - 50 and inked > 10,
                   f"{name}: the title is green ({green} pixels); it and Exit carry captions")
@@ -328,6 +334,61 @@ def check_atspi(fx):
     fx.expect(code == 0, f"atspi: OK on the exit message ends the program with {code}")
 
 
+def speaking(language, **env):  # the environment of a desktop session in that language
+    return dict(env, LC_ALL="", LANG=LOCALES[language])
+
+
+def check_languages(fx):
+    """Started in each language shipped, the program speaks it, laid out as in the C locale;
+    in Spanish the exit message's button is Qt's own word for it."""
+    designed = look(fx, "C")
+    for language in LOCALES:
+        credit = translation(fx.source, language, "Lurchfield", "A random walk for the mathematics class")
+        shot = look(fx, language, f" Lurchfield\u3000{credit}", env=speaking(language))
+        fx.expect(all(region(shot, r) == region(designed, r) for r in (TITLE, CANVAS)) and
+                  region(shot, EXIT_CAPTION) != region(designed, EXIT_CAPTION),
+                  f"{language}: title and plane as in C, Exit's caption another")
+    process = fx.launch(env=speaking("es", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    app = accessible(fx, process)
+    import pyatspi
+
+    main = toplevel(fx, app, MAIN)
+    press(next(c for c in main if c and c.name == translation(fx.source, "es", "MainWindow", "Exit")))
+    press(fx.wait(lambda: pyatspi.findDescendant(app, lambda a: a.name == "Aceptar"), "Aceptar"))
+    code = process.wait(timeout=20)
+    fx.expect(code == 0, f"es: the exit message's Aceptar ends the program with {code}")
+
+
+def check_spreadsheet(fx):
+    """Results copied in German paste into LibreOffice Calc set to German as numbers."""
+    process = fx.launch(env=speaking("de", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    app = accessible(fx, process)
+    said = lambda context, text: translation(fx.source, "de", context, text)  # noqa: E731
+    main = toplevel(fx, app, MAIN)
+    control, cell = {c.name: c for c in main if c}, {c.description: c for c in main if c}
+    press(control[said("MainWindow", "Experiment Start")])
+    third = said("ResultsTable", "Trial %1, distance").replace("%1", "3")
+    fx.wait(lambda: cell[third].name, "three trials", timeout=30)
+    press(control[said("MainWindow", "Experiment Stop")])
+    folder = fx.folder()
+    with open(f"{folder}/results.csv", "wb") as results:
+        fx.x("xdotool", "windowfocus", "--sync", fx.window(MAIN), "key", "ctrl+c")
+        results.write(fx.wait(lambda: fx.x("xclip", "-o", "-selection", "clipboard"), "the copy"))
+    # Tab-separated, quoted with ", UTF-8, from the first row, language German (1031).
+    subprocess.run(["soffice", "--headless", "--infilter=CSV:9,34,76,1,,1031", "--convert-to", "ods",
+                    "--outdir", folder, results.name], env=dict(fx.env, HOME=folder), check=True,
+                   capture_output=True, timeout=180)
+    with zipfile.ZipFile(f"{folder}/results.ods") as sheet:
+        content = ElementTree.fromstring(sheet.read("content.xml"))
+    office, table = (f"{{urn:oasis:names:tc:opendocument:xmlns:{n}:1.0}}" for n in ("office", "table"))
+    read = sorted(float(c.get(office + "value")) for c in content.iter() if c.get(office + "value-type")
+                  == "float" for _ in range(int(c.get(table + "number-columns-repeated", 1))))
+    copied = sorted(float(field.replace(",", ".")) for field in re.split(r"[\t\n]", open(results.name).read())
+                    if re.fullmatch(r"-?\d*,\d|-?\d+", field))
+    fx.expect(len(copied) >= 13 and read == copied, f"spreadsheet: Calc set to German reads the "
+              f"{len(copied)} numbers copied in German as numbers: {len(read)} of them")
+
+
 def desktop_id(fx):  # the name the program gives its desktop entry
     header = open(f"{fx.source}/resources/desktopid.h").read()
     return re.search(r'desktopId = QStringLiteral\("([^"]+)"\)', header)[1]
@@ -340,13 +401,14 @@ def check_install(fx):
     icons = {n: f"share/icons/hicolor/{n}x{n}/apps/{app}.png" for n in (32, 64, 128, 256)}
     desktop, meta = f"share/applications/{app}.desktop", f"share/metainfo/{app}.metainfo.xml"
     found = {os.path.relpath(f"{d}/{f}", prefix) for d, _, files in os.walk(prefix) for f in files}
-    chimes = {f"share/lurchfield/{name}.wav" for name in ("pinpon", "endpinpon")}
+    data = {f"share/lurchfield/{name}.wav" for name in ("pinpon", "endpinpon")}
+    data |= {f"share/lurchfield/translations/lurchfield_{language}.qm" for language in LANGUAGES}
     docs = {"share/man/man1/lurchfield.1.gz", *(f"share/doc/lurchfield/{f}" for f in ("copyright", "changelog.gz"))}
     module = {f for f in found if re.fullmatch(r"lib[^/]*(/[^/]+)?/lurchfield/sound\.so", f)}
     # AppStream 1.0 warns of the homepage Lurchfield lacks, which lintian is told of.
     old = " 0." in subprocess.run(["appstreamcli", "--version"], capture_output=True, text=True).stdout
     docs |= set() if old else {"share/lintian/overrides/lurchfield"}
-    fx.expect(len(module) == 1 and found == {"bin/lurchfield", desktop, meta, *icons.values(), *chimes, *docs,
+    fx.expect(len(module) == 1 and found == {"bin/lurchfield", desktop, meta, *icons.values(), *data, *docs,
                                              *module}, f"install: {found}")
     entry = open(f"{prefix}/{desktop}").read().splitlines()
     fx.expect({"Name=Lurchfield", f"Icon={app}", "Exec=lurchfield"} <= set(entry),
@@ -436,11 +498,11 @@ def check_wayland(fx):
     fx.expect(code == 0 and not stray, f"wayland: OK ends it with {code}; stderr: {stray}")
 
 
-from real_orca import check_orca  # noqa: E402
+from real_orca import check_orca, check_orca_de  # noqa: E402
 from real_package import check_package  # noqa: E402
 
 CHECKS = [check_window, check_bare, check_chime, check_atspi, check_install, check_package, check_orca,
-          check_wayland]
+          check_wayland, check_languages, check_spreadsheet, check_orca_de]
 
 
 def main():

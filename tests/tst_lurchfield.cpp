@@ -220,11 +220,19 @@ void everyWalk(Chances& ends, walk::Position at, int left, double chance, bool p
         everyWalk(ends, walk::moved(at, a, plane, walls), left - 1, chance / 4, plane, walls);
 }
 
-// The clipboard's plain text, if its CSV holds the same rows.
+// The clipboard's plain text, if its CSV holds the same rows (a decimal
+// comma quoted there).
 QString pasted() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    QString csv = data->text();
-    csv.replace(u'\t', u',').replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    if (!data)
+        return QStringLiteral("nothing");
+    QString csv;
+    for (const QString& row : data->text().split(u'\n', Qt::SkipEmptyParts)) {
+        QStringList fields = row.split(u'\t');
+        for (QString& field : fields)
+            field = field.contains(u',') ? u'"' + field + u'"' : field;
+        csv += fields.join(u',') + QStringLiteral("\r\n");
+    }
     return data->data("text/csv") == csv.toUtf8() ? data->text() : QStringLiteral("other CSV");
 }
 
@@ -711,18 +719,32 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), ok);
         drawDirections("111222 13*12");
         Session s;
-        s.run("start +7100 stop graph close back init linear start +7100 stop graph close back "
-              "help");
-        QCOMPARE(s.form.control(walk::Control::Start)->text(), start);
-        QCOMPARE(s.form.readout(walk::Readout::AverageDistance)->text(), "6" + point + "0");
-        QTest::keyClick(&s.form, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(pasted().contains("\t6\t0\t6" + point + "0\n"));
-
         QStringList faults;
         const auto check = [&](const QString& text, int over) {
             if (over > 0)
                 faults << QStringLiteral("%1: \"%2\" %3 px over").arg(language, text).arg(over);
         };
+        // Each of the other windows as it opens; closed, it is gone.
+        const auto checkWindow = [&](const platform::SurfaceWindow* window) {
+            const auto* close = window->findChild<QPushButton*>();
+            check(close->text(), overflow(close));
+            const platform::DrawingSurface& surface = *window->surface();
+            for (const auto& printed : surface.printedTexts())
+                check(printed.text, printed.bounds.right() + 1 - surface.canvas()->width());
+        };
+        s.run("start +7100 stop graph");
+        checkWindow(s.form.distanceHistogram());
+        s.run("close back init linear start +7100 stop graph");
+        checkWindow(s.form.xHistogram());
+        s.run("close back help");
+        checkWindow(s.form.help());
+        QCOMPARE(s.form.control(walk::Control::Start)->text(), start);
+        QCOMPARE(s.form.readout(walk::Readout::AverageDistance)->text(), "6" + point + "0");
+        s.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.form));
+        QTest::keyClick(&s.form, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(pasted().contains("\t6\t0\t6" + point + "0\n"));
+
         for (const QWidget* control : english.findChildren<QWidget*>()) {
             const QString source = control->property("text").toString();
             // Left out: the hidden buttons, the program's name and the coordinates' signs.
@@ -740,15 +762,6 @@ private slots:
             check(title.text(),
                   overflow(title.font(), title.rect() - QMargins(border, border, border, border),
                            Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title.text()));
-        }
-        for (const platform::SurfaceWindow* window :
-             std::initializer_list<const platform::SurfaceWindow*>{
-                 s.form.help(), s.form.xHistogram(), s.form.distanceHistogram()}) {
-            check(window->findChild<QPushButton*>()->text(),
-                  overflow(window->findChild<QPushButton*>()));
-            const platform::DrawingSurface& surface = *window->surface();
-            for (const auto& printed : surface.printedTexts())
-                check(printed.text, printed.bounds.right() + 1 - surface.canvas()->width());
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }

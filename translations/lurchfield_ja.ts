@@ -6,296 +6,296 @@
     <message>
         <source>distance %1 to %2</source>
         <extracomment>A bar of the distance histogram, named by the distances it counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>距離 %1～%2</translation>
     </message>
     <message>
         <source>Histogram of the distance from the origin</source>
-        <translation type="unfinished"></translation>
+        <translation>原点からの距離のヒストグラム</translation>
     </message>
     <message>
         <source>(Horizontal axis : Distance from the origin)</source>
-        <translation type="unfinished"></translation>
+        <translation>（横軸：原点からの距離）</translation>
     </message>
     <message>
         <source>(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>（度数）</translation>
     </message>
 </context>
 <context>
     <name>Experiment</name>
     <message>
         <source>Trial %1: x %2, y %3, distance %4. Average %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1回目の試行：x %2、y %3、距離 %4。平均 %5。</translation>
     </message>
     <message>
         <source>Experiment stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>実験を停止しました。</translation>
     </message>
     <message numerus="yes">
         <source>Experiment complete, %n trial(s), average distance %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>実験終了：試行 %n 回、平均距離 %1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Experiment complete, %n trial(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>実験終了：試行 %n 回。</numerusform>
         </translation>
     </message>
     <message>
         <source>Cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>結果を消去しました。</translation>
     </message>
 </context>
 <context>
     <name>GraphWindow</name>
     <message>
         <source>Show expected counts</source>
-        <translation type="unfinished"></translation>
+        <translation>期待度数を表示</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n trial(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：度数 %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n trial(s), expected %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：度数 %n、期待度数 %2</numerusform>
         </translation>
     </message>
     <message>
         <source>No trials counted</source>
-        <translation type="unfinished"></translation>
+        <translation>集計した試行はありません</translation>
     </message>
     <message>
         <source>Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>階級</translation>
     </message>
     <message>
         <source>Trials</source>
-        <translation type="unfinished"></translation>
+        <translation>度数</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>【Question】</source>
-        <translation type="unfinished"></translation>
+        <translation>【問題】</translation>
     </message>
     <message>
         <source>A drunk person sways indiscriminately from front to back and left and right.</source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいは前後左右にでたらめにふらつきます。</translation>
     </message>
     <message>
         <source>A drunk person may come back to the same place many times while walking </source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいは目的地へ歩く間に、同じ場所に何度も</translation>
     </message>
     <message>
         <source>around to reach his destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>戻ってくることがあります。</translation>
     </message>
     <message>
         <source>Now the drunk person is at the origin on the xy coordinate plane.</source>
-        <translation type="unfinished"></translation>
+        <translation>いま、酔っぱらいがxy座標平面の原点にいます。</translation>
     </message>
     <message>
         <source>When a drunk person departs from the origin and wanders 30 times , how far</source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいが原点を出発して30回ふらつくとき、</translation>
     </message>
     <message>
         <source>is the position where he is at the 30th time from the origin ?</source>
-        <translation type="unfinished"></translation>
+        <translation>30回目にいる位置は原点からどれだけ離れていますか。</translation>
     </message>
     <message>
         <source>However , it is assumed that a drunk person sways in four directions , up ,</source>
-        <translation type="unfinished"></translation>
+        <translation>ただし、酔っぱらいは上下左右の4方向にふらつき、</translation>
     </message>
     <message>
         <source>down , left , and right , and the distance traveled by one sway is one.</source>
-        <translation type="unfinished"></translation>
+        <translation>1回のふらつきで動く距離は1とします。</translation>
     </message>
     <message>
         <source>Also , what if a drunk person sways in only two directions left and right , </source>
-        <translation type="unfinished"></translation>
+        <translation>また、酔っぱらいが左右の2方向にだけふらつき、</translation>
     </message>
     <message>
         <source>and is on the x-axis ?</source>
-        <translation type="unfinished"></translation>
+        <translation>x軸上にいるとしたらどうなるでしょうか。</translation>
     </message>
     <message>
         <source>【Operation method】</source>
-        <translation type="unfinished"></translation>
+        <translation>【操作方法】</translation>
     </message>
     <message>
         <source>■In case of wobbing in 4 directions , click the check box [Plane movement].</source>
-        <translation type="unfinished"></translation>
+        <translation>■4方向にふらつく場合は、チェックボックス[平面移動]をクリック。</translation>
     </message>
     <message>
         <source>■In case of wobbing in 2 directions , click the check box [Linear movement].</source>
-        <translation type="unfinished"></translation>
+        <translation>■2方向にふらつく場合は、チェックボックス[直線移動]をクリック。</translation>
     </message>
     <message>
         <source>(Click the [Init] button to change the 4-way wobble and the 2-way wobble.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（4方向と2方向の切り替えは[初期化]ボタンをクリック。）</translation>
     </message>
     <message>
         <source>Click the [ExperimentStart] button to start the drunk person&apos;s wobbling.</source>
-        <translation type="unfinished"></translation>
+        <translation>[実験開始]ボタンで酔っぱらいがふらつき始めます。</translation>
     </message>
     <message>
         <source>  (However , it takes time to start wobbling.)</source>
-        <translation type="unfinished"></translation>
+        <translation>　（ただし、ふらつき始めるまで少し時間がかかります。）</translation>
     </message>
     <message>
         <source>Click the [ExperimentStop] button to stop the drunk person&apos;s wobbling.</source>
-        <translation type="unfinished"></translation>
+        <translation>[実験停止]ボタンで酔っぱらいのふらつきを止めます。</translation>
     </message>
     <message>
         <source>(However , it takes time to stop wobbling.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（ただし、止まるまで少し時間がかかります。）</translation>
     </message>
     <message>
         <source>Click the [Graph display] button to display the graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>[グラフ表示]ボタンでグラフを表示します。</translation>
     </message>
     <message>
         <source>  (However , in the case of 4-way wobbling , the horizontal axis is the distance</source>
-        <translation type="unfinished"></translation>
+        <translation>　（ただし、4方向の場合、横軸は酔っぱらいが30回</translation>
     </message>
     <message>
         <source>between the position where the drunk person staggers 30 times and the origin.</source>
-        <translation type="unfinished"></translation>
+        <translation>ふらついた位置と原点との距離です。</translation>
     </message>
     <message>
         <source>And , in the case of 2-way wobbling , the horizontal axis is the x-coordinate of</source>
-        <translation type="unfinished"></translation>
+        <translation>また、2方向の場合、横軸は酔っぱらいが30回ふらついた</translation>
     </message>
     <message>
         <source>the position where the drunk person staggers 30 times.)</source>
-        <translation type="unfinished"></translation>
+        <translation>位置のx座標です。）</translation>
     </message>
     <message>
         <source> Lurchfield＿Help（Questions and Operation method）</source>
-        <translation type="unfinished"></translation>
+        <translation> Lurchfield＿ヘルプ（問題と操作方法）</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの本文</translation>
     </message>
 </context>
 <context>
     <name>Lurchfield</name>
     <message>
         <source>A random walk for the mathematics class</source>
-        <translation type="unfinished"></translation>
+        <translation>数学の授業のためのランダムウォーク</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Walker&apos;s x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいのx座標</translation>
     </message>
     <message>
         <source>Walker&apos;s y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいのy座標</translation>
     </message>
     <message>
         <source>Trial number</source>
-        <translation type="unfinished"></translation>
+        <translation>試行番号</translation>
     </message>
     <message>
         <source>Coordinate plane</source>
-        <translation type="unfinished"></translation>
+        <translation>座標平面</translation>
     </message>
     <message>
         <source>Walker at x %1, y %2</source>
-        <translation type="unfinished"></translation>
+        <translation>酔っぱらいの位置 x %1、y %2</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Init</source>
-        <translation type="unfinished"></translation>
+        <translation>初期化</translation>
     </message>
     <message>
         <source>Number of staggers</source>
-        <translation type="unfinished"></translation>
+        <translation>ふらつき回数</translation>
     </message>
     <message>
         <source>Average distance</source>
-        <translation type="unfinished"></translation>
+        <translation>平均距離</translation>
     </message>
     <message>
         <source>Graph display</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフ表示</translation>
     </message>
     <message>
         <source>ｘ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>ｘ＝</translation>
     </message>
     <message>
         <source>ｙ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>ｙ＝</translation>
     </message>
     <message>
         <source>th</source>
         <extracomment>Follows the trial number, as &quot;th&quot; in &quot;5th&quot;: an ordinal ending or a word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>回目</translation>
     </message>
     <message>
         <source>&#x3000;It takes a little time ...</source>
-        <translation type="unfinished"></translation>
+        <translation>　少々お待ちください…</translation>
     </message>
     <message>
         <source>Experiment Start</source>
-        <translation type="unfinished"></translation>
+        <translation>実験開始</translation>
     </message>
     <message>
         <source>Experiment Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>実験停止</translation>
     </message>
     <message>
         <source>Plane movement</source>
-        <translation type="unfinished"></translation>
+        <translation>平面移動</translation>
     </message>
     <message>
         <source>Linear movement</source>
-        <translation type="unfinished"></translation>
+        <translation>直線移動</translation>
     </message>
     <message>
         <source>This software will exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>このソフトウェアを終了します。</translation>
     </message>
     <message>
         <source>Trial</source>
         <extracomment>The copied results&apos; header row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>試行</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>Copy results</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をコピー</translation>
     </message>
 </context>
 <context>
@@ -303,39 +303,39 @@
     <message>
         <source>Number</source>
         <extracomment>Row title: the trials&apos; numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>y座標</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>ｘ coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>ｘ座標</translation>
     </message>
     <message>
         <source>x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>x座標</translation>
     </message>
     <message>
         <source>X coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>X座標</translation>
     </message>
     <message>
         <source>Trial %1, x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1回目の試行、x座標</translation>
     </message>
     <message>
         <source>Trial %1, y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1回目の試行、y座標</translation>
     </message>
     <message>
         <source>Trial %1, distance</source>
-        <translation type="unfinished"></translation>
+        <translation>%1回目の試行、距離</translation>
     </message>
 </context>
 <context>
@@ -343,26 +343,26 @@
     <message>
         <source>x %1</source>
         <extracomment>A bar of the x histogram, named by its final x coordinate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>x座標 %1</translation>
     </message>
     <message>
         <source>Histogram of the final x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>最終的なx座標のヒストグラム</translation>
     </message>
     <message>
         <source>(Frecuency)</source>
-        <translation type="unfinished"></translation>
+        <translation>（度数）</translation>
     </message>
     <message>
         <source>(Horizontal axis : x coordinate)</source>
-        <translation type="unfinished"></translation>
+        <translation>（横軸：x座標）</translation>
     </message>
 </context>
 <context>
     <name>platform::SurfaceWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 </TS>

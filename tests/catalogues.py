@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Usage: catalogues.py SOURCE_DIR LUPDATE: each catalogue, brought up to date with the sources
+as update_translations does (on a copy), has every message translated, with its placeholders.
+The checks of the real program read what a language says here too."""
+
+import glob
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+SOURCES = ["walk", "mainwindow", "graphs", "help", "platform", "resources"]
+LANGUAGES = ["en", "de", "es", "fr", "ja"]  # English's catalogue holds its plural forms only
+LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8", "fr": "fr_FR.UTF-8", "ja": "ja_JP.UTF-8"}
+
+
+def translation(source, language, context, text):
+    """The language's catalogue's translation of a source text, its first plural form for a
+    count."""
+    tree = ElementTree.parse(f"{source}/translations/lurchfield_{language}.ts")
+    for message in tree.findall(f"context[name='{context}']/message"):
+        if message.findtext("source") == text:
+            found = message.find("translation")
+            return found.findtext("numerusform") if message.get("numerus") else found.text
+    raise KeyError(f"{language}: no {context} message {text!r}")
+
+
+def faults(path):
+    tree, found = ElementTree.parse(path), []
+    for context in tree.findall("context"):
+        for message in context.findall("message"):
+            text, translated = message.findtext("source"), message.find("translation")
+            forms = [f.text or "" for f in translated.findall("numerusform")] or [translated.text or ""]
+            wanted = sorted(re.findall(r"%(?:\d|n)", text))
+            if translated.get("type") or not all(forms):
+                found.append(f"{translated.get('type') or 'empty'}: {text!r}")
+            found += [f"placeholders {wanted} not in {form!r}" for form in forms
+                      if all(forms) and sorted(re.findall(r"%(?:\d|n)", form)) != wanted]
+    return found
+
+
+def main():
+    source, lupdate = sys.argv[1:]
+    failed = []
+    with tempfile.TemporaryDirectory() as scratch:
+        for path in sorted(glob.glob(f"{source}/translations/lurchfield_*.ts")):
+            copy = os.path.join(scratch, os.path.basename(path))
+            shutil.copy(path, copy)
+            plural = ["-pluralonly"] if path.endswith("_en.ts") else []
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-I", ".",
+                            *plural, *SOURCES, "-ts", copy], cwd=source, check=True)
+            found = faults(copy)
+            print(("FAIL " if found else "ok   ") + os.path.basename(path), *found, sep="\n  ")
+            failed += found
+    sys.exit(f"FAIL: {len(failed)} message(s)" if failed else None)
+
+
+if __name__ == "__main__":
+    main()
