@@ -4,7 +4,6 @@
 as update_translations does (on a copy), has every message translated, with its placeholders.
 The checks of the real program read what a language says here too."""
 
-import glob
 import os
 import re
 import shutil
@@ -14,7 +13,8 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 
 SOURCES = ["walk", "mainwindow", "graphs", "help", "platform", "resources"]
-LANGUAGES = ["en", "de", "es", "fr", "ja"]  # English's catalogue holds its plural forms only
+LANGUAGES = sorted(re.fullmatch(r"lurchfield_(.+)\.ts", name)[1]  # English's: plural forms only
+                   for name in os.listdir(f"{os.path.dirname(__file__)}/../translations") if name.endswith(".ts"))
 LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8", "fr": "fr_FR.UTF-8", "ja": "ja_JP.UTF-8"}
 
 
@@ -47,10 +47,11 @@ def main():
     source, lupdate = sys.argv[1:]
     failed = []
     with tempfile.TemporaryDirectory() as scratch:
-        for path in sorted(glob.glob(f"{source}/translations/lurchfield_*.ts")):
+        for language in LANGUAGES:
+            path = f"{source}/translations/lurchfield_{language}.ts"
             copy = os.path.join(scratch, os.path.basename(path))
             shutil.copy(path, copy)
-            plural = ["-pluralonly"] if path.endswith("_en.ts") else []
+            plural = ["-pluralonly"] if language == "en" else []
             subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-I", ".",
                             *plural, *SOURCES, "-ts", copy], cwd=source, check=True)
             found = faults(copy)

@@ -88,6 +88,8 @@ def start(fx, check, **locale):
 
 
 def check_orca(fx):
+    """Orca hears the controls as Tab reaches them, and each announcement: trial 1 within a
+    second of its end, and no step while it walks."""
     speech, _ = start(fx, "orca")
     if not speech:
         return

@@ -18,6 +18,7 @@ CONTENTS = ["bin/lurchfield", f"share/applications/{ID}.desktop", f"share/metain
 
 
 def check_package(fx):
+    """The .deb CPack makes: its files, the packages it depends on and recommends, lintian."""
     with tempfile.TemporaryDirectory() as out:
         said = getoutput(join(["cpack", "-G", "DEB", "-B", out, "--config", f"{fx.build}/CPackConfig.cmake"]))
         name = f"lurchfield_*.*.*+deb{platform.freedesktop_os_release()['VERSION_ID']}_amd64.deb"
