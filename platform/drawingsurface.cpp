@@ -99,8 +99,7 @@ void DrawingSurface::print(const QString& text) {
     if (!text.isEmpty()) {
         const QPoint topLeft = toPixels({m_currentX, m_currentY});
         add({Stroke::Text, topLeft + QPoint(0, metrics.ascent()), {}, m_foreColor, text, font()});
-        m_printed.push_back(
-            {text, QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))});
+        m_printed.push_back({text, topLeft, font()});
     }
     m_currentX = 0.0;
     m_currentY += metrics.height() * m_scaleHeight / m_canvas->height();

@@ -50,11 +50,13 @@ public:
     QPoint toPixels(QPointF point) const;
     // What the canvas shows, in device pixels.
     QImage image() const;
-    // Each text printed since the canvas was last cleared, with the canvas
-    // pixels it takes, which may run past the canvas's edge.
+    // Each text printed since the canvas was last cleared, where its
+    // top-left corner is on the canvas and in which font, to tell whether it
+    // fits.
     struct PrintedText {
         QString text;
-        QRect bounds;
+        QPoint topLeft;
+        QFont font;
     };
     const std::vector<PrintedText>& printedTexts() const { return m_printed; }
 

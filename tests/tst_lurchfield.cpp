@@ -720,7 +720,9 @@ private slots:
             check(close->text(), overflow(close));
             const platform::DrawingSurface& surface = *window->surface();
             for (const auto& printed : surface.printedTexts())
-                check(printed.text, printed.bounds.right() + 1 - surface.canvas()->width());
+                check(printed.text, printed.topLeft.x() +
+                                        QFontMetrics(printed.font).horizontalAdvance(printed.text) -
+                                        surface.canvas()->width());
         };
         s.run("start +7100 stop graph");
         checkWindow(s.form.distanceHistogram());
