@@ -30,16 +30,14 @@ def translation(source, language, context, text):
 
 
 def faults(path):
-    tree, found = ElementTree.parse(path), []
-    for context in tree.findall("context"):
-        for message in context.findall("message"):
-            text, translated = message.findtext("source"), message.find("translation")
-            forms = [f.text or "" for f in translated.findall("numerusform")] or [translated.text or ""]
-            wanted = sorted(re.findall(r"%(?:\d|n)", text))
-            if translated.get("type") or not all(forms):
-                found.append(f"{translated.get('type') or 'empty'}: {text!r}")
-            found += [f"placeholders {wanted} not in {form!r}" for form in forms
-                      if all(forms) and sorted(re.findall(r"%(?:\d|n)", form)) != wanted]
+    found = []
+    for message in ElementTree.parse(path).iter("message"):
+        text, translated = message.findtext("source"), message.find("translation")
+        forms = [f.text or "" for f in translated.findall("numerusform")] or [translated.text or ""]
+        if translated.get("type") or not all(forms):
+            found.append(f"{translated.get('type') or 'empty'}: {text!r}")
+        elif any(sorted(re.findall(r"%[\dn]", form)) != sorted(re.findall(r"%[\dn]", text)) for form in forms):
+            found.append(f"placeholders of {text!r} not as in {forms}")
     return found
 
 
@@ -48,14 +46,13 @@ def main():
     failed = []
     with tempfile.TemporaryDirectory() as scratch:
         for language in LANGUAGES:
-            path = f"{source}/translations/lurchfield_{language}.ts"
-            copy = os.path.join(scratch, os.path.basename(path))
-            shutil.copy(path, copy)
+            copy = os.path.join(scratch, f"lurchfield_{language}.ts")
+            shutil.copy(f"{source}/translations/lurchfield_{language}.ts", copy)
             plural = ["-pluralonly"] if language == "en" else []
             subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-I", ".",
                             *plural, *SOURCES, "-ts", copy], cwd=source, check=True)
             found = faults(copy)
-            print(("FAIL " if found else "ok   ") + os.path.basename(path), *found, sep="\n  ")
+            print(("FAIL " if found else "ok   ") + language, *found, sep="\n  ")
             failed += found
     sys.exit(f"FAIL: {len(failed)} message(s)" if failed else None)
 

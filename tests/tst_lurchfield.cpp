@@ -744,8 +744,7 @@ private slots:
                 continue;
             const auto* translated = s.form.findChild<QWidget*>(control->objectName());
             const QString text = translated->property("text").toString();
-            QCOMPARE(text, catalogue.translate("MainWindow", source.toUtf8()));
-            QVERIFY2(text != source, qPrintable(language + ": " + source));
+            QCOMPARE(text, catalogue.translate("MainWindow", source.toUtf8())); // empty if missing
             check(text, overflow(translated));
         }
         for (int n = 0; n < 12; ++n) { // the row titles
