@@ -703,6 +703,7 @@ private slots:
         const MainWindow english;
         const platform::Translations translations(QLocale(language), {TRANSLATIONS_DIR});
         QCOMPARE(translations.language(), language);
+        // Qt's own catalogue, which names the message box's buttons, is in.
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel");
         QTranslator catalogue;
         QVERIFY(catalogue.load("lurchfield_" + language, TRANSLATIONS_DIR));
