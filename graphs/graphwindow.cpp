@@ -101,8 +101,7 @@ void GraphWindow::markExpected(const std::vector<double>& expected) {
 void GraphWindow::describeBars(const std::vector<double>& expected) {
     QStringList bars;
     for (std::size_t k = 0; k < m_drawn.size(); ++k) {
-        const float trials = m_drawn[k];
-        const int count = static_cast<int>(trials);
+        const int count = static_cast<int>(m_drawn[k]);
         if (expected.empty()) {
             if (count > 0)
                 bars << tr("%1: %n trial(s)", nullptr, count).arg(m_barName(k));

@@ -38,7 +38,6 @@ Translations::Translations(const QLocale& locale, const QStringList& folders) {
     }
     // The read-outs' decimal point follows the language spoken, so that
     // copied results paste as numbers into a spreadsheet set to it.
-    m_numbersBefore = QLocale();
     QLocale::setDefault(spoken == english ? QLocale::c() : locale);
 }
 

@@ -30,7 +30,7 @@ public:
 private:
     QTranslator m_program;
     QTranslator m_qt;
-    QLocale m_numbersBefore;
+    QLocale m_numbersBefore; // the default locale as it was, made before the body changes it
 };
 
 } // namespace platform
