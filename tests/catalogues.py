@@ -18,6 +18,10 @@ LANGUAGES = sorted(re.fullmatch(r"lurchfield_(.+)\.ts", name)[1]  # English's: p
 LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8", "fr": "fr_FR.UTF-8", "ja": "ja_JP.UTF-8"}
 
 
+def speaking(language, **env):  # the environment of a desktop session in that language
+    return dict(env, LC_ALL="", LANG=LOCALES[language])
+
+
 def translation(source, language, context, text):
     """The language's catalogue's translation of a source text, its first plural form for a
     count."""

@@ -8,7 +8,7 @@ import re
 import subprocess
 import time
 
-from catalogues import LOCALES, translation
+from catalogues import speaking, translation
 
 
 class Speech:
@@ -133,7 +133,7 @@ def check_orca(fx):
 
 def check_orca_de(fx):
     """Orca in German, with the program in German: what it says comes from the catalogue."""
-    speech, _ = start(fx, "orca_de", LC_ALL="", LANG=LOCALES["de"])
+    speech, _ = start(fx, "orca_de", **speaking("de"))
     if not speech:
         return
     said = lambda context, text: translation(fx.source, "de", context, text)  # noqa: E731

@@ -18,7 +18,7 @@ from array import array
 from xml.etree import ElementTree
 
 import layout
-from catalogues import LANGUAGES, LOCALES, translation
+from catalogues import LANGUAGES, LOCALES, speaking, translation
 
 MAIN, MESSAGE = " Lurchfield\u3000", "Lurchfield"  # how the captions begin
 # In client pixels: title and plane inside their borders, walker, "Exit" caption, axes.
@@ -332,10 +332,6 @@ def check_atspi(fx):
     press(fx.wait(lambda: pyatspi.findDescendant(app, lambda a: a.name == "OK"), "the message"))
     code = process.wait(timeout=20)
     fx.expect(code == 0, f"atspi: OK on the exit message ends the program with {code}")
-
-
-def speaking(language, **env):  # the environment of a desktop session in that language
-    return dict(env, LC_ALL="", LANG=LOCALES[language])
 
 
 def check_languages(fx):
